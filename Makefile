@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: MIT
+# `make run` and `make test` do all the set-up a fresh Debian 12 machine needs.
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build build-asan run test test-default test-asan clean format
+
+deps:
+	./scripts/install-deps
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
+
+build-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+
+run: build
+	@if [ -x build/src/app/phodex ]; then build/src/app/phodex; else build/src/cli/phodex-cli --help; fi
+
+test-default: build
+	ctest --preset default
+
+test-asan: build-asan
+	ctest --preset asan
+
+test: test-default test-asan
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,35 @@
+# SPDX-License-Identifier: MIT
+# One static library per layer folder: every .cpp of the folder and its
+# subfolders belongs to it, so adding a file never needs a CMake edit.
+function(phodex_add_layer name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set(code ${sources})
+  list(FILTER code INCLUDE REGEX "\\.cpp$")
+  if(code)
+    add_library(phodex_${name} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    # A layer that has no code yet still takes part in the dependency chain.
+    add_library(phodex_${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(phodex_${name} ${scope} ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(phodex_${name} ${scope} ${ARG_DEPS})
+endfunction()
+
+# One test program per folder of tests: every *_test.cpp in it.
+function(phodex_add_test_folder name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources})
+  target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(test_${name} PRIVATE
+    PHODEX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+  gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 300)
+endfunction()
