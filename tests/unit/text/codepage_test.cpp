@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qstring_printer.h"
+
 namespace phodex {
 namespace {
 
