@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace phodex {
+
+// Makes path and every missing level above it. Returns "" on success, else
+// the first level that could not be made (so the message can name it).
+QString MakeFolderPath(const QString& path);
+
+} // namespace phodex
