@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "core/sitehosts.h"
+
+#include <array>
+
+namespace phodex {
+namespace {
+
+using enum HostRole;
+using enum HostKind;
+
+// In the order of HostRole, so a role is its own index (checked below).
+constexpr std::array kHosts = {
+    SiteHostEntry{QqMarker, Marker, u"qq.com/"},
+    SiteHostEntry{TencentWeiboHost, HostName, u"t.qq.com"},
+    SiteHostEntry{QqGroupHost, HostName, u"qun.qq.com"},
+    SiteHostEntry{BaiduMarker, Marker, u"baidu.com"},
+    SiteHostEntry{NeteaseMarker, Marker, u"163.com/"},
+    SiteHostEntry{RenrenMarker, Marker, u"renren.com"},
+    SiteHostEntry{SinaMarker, Marker, u"sina.com.cn"},
+    SiteHostEntry{WeiboMarker, Marker, u"weibo.com/"},
+    SiteHostEntry{InstagramMarker, Marker, u"instagram.com"},
+    SiteHostEntry{PocoMarker, Marker, u"poco.cn"},
+    SiteHostEntry{YupooMarker, Marker, u"yupoo.com"},
+    SiteHostEntry{Home51Marker, Marker, u"51.com"},
+    SiteHostEntry{ZolMarker, Marker, u"zol.com.cn"},
+    SiteHostEntry{PchomeMarker, Marker, u"pchome.com.tw"},
+    SiteHostEntry{DoubanMarker, Marker, u"douban.com/"},
+    SiteHostEntry{TaobaoMarker, Marker, u"taobao.com"},
+    SiteHostEntry{TmallMarker, Marker, u"tmall.com/"},
+    SiteHostEntry{Alibaba1688Marker, Marker, u"1688.com"},
+    SiteHostEntry{AlibabaMarker, Marker, u"alibaba.com"},
+    SiteHostEntry{AliExpressMarker, Marker, u"aliexpress.com"},
+    SiteHostEntry{MokoMarker, Marker, u"moko.cc"},
+    SiteHostEntry{BabytreeMarker, Marker, u"babytree.com"},
+    SiteHostEntry{PconlineMarker, Marker, u"pconline.com.cn"},
+    SiteHostEntry{HupuMarker, Marker, u"hupu.com"},
+    SiteHostEntry{JdMarker, Marker, u"jd.com"},
+    SiteHostEntry{JdHkMarker, Marker, u"jd.hk"},
+    SiteHostEntry{WsxcMarker, Marker, u"szwego.com"},
+    SiteHostEntry{HuabanMarker, Marker, u"huaban.com"},
+    SiteHostEntry{HuabanProMarker, Marker, u"huabanpro.com"},
+    SiteHostEntry{DuitangMarker, Marker, u"duitang.com"},
+    SiteHostEntry{LofterMarker, Marker, u"lofter.com"},
+    SiteHostEntry{TopitMarker, Marker, u".topit."},
+};
+
+constexpr bool rolesAreIndices() {
+    for (std::size_t i = 0; i < kHosts.size(); ++i) {
+        if (static_cast<std::size_t>(kHosts[i].role) != i) {
+            return false;
+        }
+    }
+    return kHosts.size() == static_cast<std::size_t>(HostRole::Count);
+}
+static_assert(rolesAreIndices(), "one row per HostRole, in the order of the enum");
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QString SiteHosts::get(HostRole role) {
+    return toQString(kHosts[static_cast<std::size_t>(role)].text);
+}
+
+std::span<const SiteHostEntry> SiteHosts::entries() {
+    return kHosts;
+}
+
+QStringList SiteHosts::hostNames() {
+    QStringList names;
+    for (const SiteHostEntry& entry : kHosts) {
+        if (entry.kind == HostKind::HostName) {
+            names << toQString(entry.text);
+        }
+    }
+    return names;
+}
+
+} // namespace phodex

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <string_view>
+
+// Every domain marker and host name the program knows, in one table, so that
+// the classifier, the dispatch, the adapters and the test certificate can never
+// disagree about a site's address.
+namespace phodex {
+
+// What a text of the table is used for.
+enum class HostKind {
+    // Searched for in an address: a domain, a domain followed by "/" where a
+    // bare domain would also match unrelated text, or a name between dots.
+    Marker,
+    // A full host name: requests go to it and the test certificate names it.
+    HostName,
+};
+
+// One enumerator per role, grouped by site. To add a role, add it here and
+// give it its row, in the same place, in sitehosts.cpp.
+enum class HostRole : int {
+    QqMarker,         // QQ Zone, QQ group and Tencent Weibo addresses
+    TencentWeiboHost, // the Tencent Weibo site
+    QqGroupHost,      // the QQ group site
+    BaiduMarker,
+    NeteaseMarker,
+    RenrenMarker,
+    SinaMarker,
+    WeiboMarker,
+    InstagramMarker,
+    PocoMarker,
+    YupooMarker,
+    Home51Marker,
+    ZolMarker,
+    PchomeMarker,
+    DoubanMarker,
+    TaobaoMarker,
+    TmallMarker,
+    Alibaba1688Marker,
+    AlibabaMarker,
+    AliExpressMarker,
+    MokoMarker,
+    BabytreeMarker,
+    PconlineMarker,
+    HupuMarker,
+    JdMarker,
+    JdHkMarker,
+    WsxcMarker, // the 微商相册 wholesale album site
+    HuabanMarker,
+    HuabanProMarker,
+    DuitangMarker,
+    LofterMarker,
+    TopitMarker,
+    Count // keep last
+};
+
+struct SiteHostEntry {
+    HostRole role;
+    HostKind kind;
+    std::u16string_view text; // lower case, as the sites write it
+};
+
+class SiteHosts {
+public:
+    // The text of one role.
+    static QString get(HostRole role);
+    static std::span<const SiteHostEntry> entries();
+    // Every HostName entry, for the names a test certificate has to cover.
+    static QStringList hostNames();
+};
+
+} // namespace phodex
