@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "core/album.h"
+
+#include <algorithm>
+
+namespace phodex {
+
+namespace {
+
+bool NameTaken(const std::vector<AlbumInfo>& albums, const QString& name) {
+    return std::any_of(albums.begin(), albums.end(),
+                       [&](const AlbumInfo& a) { return a.name == name; });
+}
+
+QString UniqueName(const std::vector<AlbumInfo>& albums, const QString& name) {
+    if (!NameTaken(albums, name))
+        return name;
+    for (unsigned n = 1;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        if (!NameTaken(albums, candidate))
+            return candidate;
+    }
+}
+
+} // namespace
+
+int CAlbumList::Add(const AlbumInfo& info) {
+    AlbumInfo album = info;
+    album.thumbIndex = -1;
+    album.name.truncate(kAlbumNameMaxChars);
+    if (album.name.size() == kAlbumNameMaxChars && album.name.back().isHighSurrogate())
+        album.name.chop(1);
+    std::lock_guard lock(m_mutex);
+    album.listIndex = int(m_albums.size());
+    album.name = UniqueName(m_albums, album.name);
+    m_albums.push_back(std::move(album));
+    return int(m_albums.size());
+}
+
+AlbumInfo CAlbumList::At(int index) const {
+    std::lock_guard lock(m_mutex);
+    if (index < 0 || index >= int(m_albums.size()))
+        return {};
+    return m_albums[size_t(index)];
+}
+
+int CAlbumList::count() const {
+    std::lock_guard lock(m_mutex);
+    return int(m_albums.size());
+}
+
+std::vector<AlbumInfo> CAlbumList::snapshot() const {
+    std::lock_guard lock(m_mutex);
+    return m_albums;
+}
+
+void CAlbumList::clear() {
+    std::lock_guard lock(m_mutex);
+    m_albums.clear();
+    m_selectedCount = 0;
+}
+
+void CAlbumList::setThumbIndex(int index, int thumbIndex) {
+    std::lock_guard lock(m_mutex);
+    if (index >= 0 && index < int(m_albums.size()))
+        m_albums[size_t(index)].thumbIndex = thumbIndex;
+}
+
+int CAlbumList::selectedCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_selectedCount;
+}
+
+void CAlbumList::setSelectedCount(int count) {
+    std::lock_guard lock(m_mutex);
+    m_selectedCount = count;
+}
+
+} // namespace phodex

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "core/albumrow.h"
+
+namespace phodex {
+
+QString AlbumCountText(qint32 photoCount) {
+    if (photoCount == -1)
+        return QStringLiteral("未知");
+    // "%4u": a negative count other than -1 shows as its unsigned value.
+    return QStringLiteral("%1").arg(quint32(photoCount), 4);
+}
+
+QString AlbumRemarkText(qint32 flags) {
+    if (flags & kAlbumRemarkNumber)
+        return QStringLiteral("%1").arg(quint32(flags) & 0x7FFFFFFFu, 8, 10, QLatin1Char('0'));
+    if (flags & kAlbumEncrypted)
+        return QStringLiteral("加密相册");
+    if (flags & kAlbumPrivate)
+        return QStringLiteral("私密相册");
+    if (flags & kAlbumFriendsOnly)
+        return QStringLiteral("好友可见");
+    return {};
+}
+
+AlbumRowTexts AlbumRowTextsFor(const AlbumInfo& album, int row) {
+    AlbumRowTexts texts;
+    texts.number = QStringLiteral("%1").arg(row, 4, 10, QLatin1Char('0'));
+    texts.name = album.name;
+    texts.count = AlbumCountText(album.photoCount);
+    texts.remark = AlbumRemarkText(album.flags);
+    return texts;
+}
+
+QString AlbumThumbCaption(const AlbumInfo& album) {
+    return QStringLiteral("%1.%2").arg(album.listIndex + 1).arg(album.name);
+}
+
+} // namespace phodex

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace phodex {
+
+enum class JobKind { List, Download };
+
+// What the jobs tell the outside world. Called from the job's worker thread:
+// the window re-emits every call as a queued signal and never lets a worker
+// touch a widget; the command line prints; tests record.
+class JobObserver {
+public:
+    virtual ~JobObserver() = default;
+
+    // A new list job dropped the albums of the previous one.
+    virtual void albumsCleared() = 0;
+    // Album index was stored in CAlbumList and is to be shown (one grid row).
+    virtual void albumAdded(int index) = 0;
+    // Every album is to be shown again (mode switch, sort, filter).
+    virtual void albumsRefilled() = 0;
+    // Tick every album row (a download that starts right after listing).
+    virtual void allAlbumsSelected() = 0;
+    // The caption of the album group box ("相册列表", "相册列表(共%d个)").
+    virtual void albumCaption(const QString& text) = 0;
+    virtual void statusLine(const QString& text) = 0;
+    virtual void detailLine(const QString& text) = 0;
+    // state is listState for JobKind::List and downState for JobKind::Download.
+    virtual void jobStateChanged(JobKind kind, int state) = 0;
+    virtual void progress(int done, int total) = 0;
+};
+
+class NullJobObserver : public JobObserver {
+public:
+    void albumsCleared() override {}
+    void albumAdded(int) override {}
+    void albumsRefilled() override {}
+    void allAlbumsSelected() override {}
+    void albumCaption(const QString&) override {}
+    void statusLine(const QString&) override {}
+    void detailLine(const QString&) override {}
+    void jobStateChanged(JobKind, int) override {}
+    void progress(int, int) override {}
+};
+
+} // namespace phodex

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/seams/jobobserver.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <mutex>
+#include <vector>
+
+namespace phodex {
+
+// Keeps every call as one line of text ("status:...", "added:3", "state:list:0"),
+// safe to call from any thread. For tests, and for the command line's --quiet runs.
+class RecordingJobObserver : public JobObserver {
+public:
+    void albumsCleared() override;
+    void albumAdded(int index) override;
+    void albumsRefilled() override;
+    void allAlbumsSelected() override;
+    void albumCaption(const QString& text) override;
+    void statusLine(const QString& text) override;
+    void detailLine(const QString& text) override;
+    void jobStateChanged(JobKind kind, int state) override;
+    void progress(int done, int total) override;
+
+    QStringList events() const;
+    // The events that start with prefix, without it ("status:" gives the status lines).
+    QStringList eventsWith(const QString& prefix) const;
+    std::vector<int> addedIndices() const;
+
+    // Runs after an album was recorded, on the job's thread (a test's stop button).
+    std::function<void(int index)> onAlbumAdded;
+
+private:
+    void record(const QString& line);
+
+    mutable std::mutex m_mutex;
+    QStringList m_events;
+    std::vector<int> m_added;
+};
+
+} // namespace phodex

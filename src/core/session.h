@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/album.h"
+#include "settings/extension.h"
+#include "settings/record.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <mutex>
+
+namespace phodex {
+
+// listState
+constexpr int kListIdle = 0;
+constexpr int kListRunning = 1;
+constexpr int kListStopRequested = 2;
+
+// downState
+constexpr int kDownIdle = 0;
+constexpr int kDownRunning = 1;
+constexpr int kDownAlbumFinished = 2; // the rest of this album was downloaded before
+constexpr int kDownStopRequested = 3;
+
+constexpr int kNoSubType = -1;
+
+// The three texts in which a list operation leaves per-site values for the
+// picture operation of the same site. A listing of another site overwrites them.
+enum class TextSlot { First = 0, Second = 1, Third = 2 };
+
+// The pictures of the album being downloaded. Written only by the download job
+// thread, and only while no download worker runs; the workers then read it.
+struct CDownList {
+    QStringList urls;    // an entry may hold a fallback address after "\r\n"
+    QStringList names;   // file names relative to folder
+    QStringList headers; // extra request header lines per picture; may be empty for all
+    QString folder;      // the album folder, ending with "/"
+
+    void clearPictures() {
+        urls.clear();
+        names.clear();
+        headers.clear();
+    }
+};
+
+// The run state of the program, one instance owned by the window (or the
+// command line) for the whole run. Threads hand work over explicitly: job
+// states and flags are atomics; texts that several threads read go through the
+// accessors below, under a lock; a job copies what it needs when it starts.
+class Session {
+public:
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    std::atomic<int> listState{kListIdle};
+    std::atomic<int> downState{kDownIdle};
+    std::atomic<bool> stopFlag{false};         // the download manager ends when it sees it
+    std::atomic<bool> downloadsRunning{false}; // a download manager is running
+    std::atomic<bool> ready{false};            // start-up has finished
+    std::atomic<bool> startAtOnce{false}; // the dispatch asks for a download right after listing
+    std::atomic<int> listType{0};
+    std::atomic<int> subType{kNoSubType};
+
+    CAlbumList albums;
+    CDownList downList; // see CDownList for who may touch it when
+
+    // Set once before any job starts; read-only afterwards.
+    QString workDir;
+
+    QString textSlot(TextSlot slot) const;
+    void setTextSlot(TextSlot slot, const QString& text);
+    QString ownerFolder() const;
+    void setOwnerFolder(const QString& folder);
+    QString subFolder() const;
+    void setSubFolder(const QString& folder);
+
+    // The settings record: the window changes it while jobs run, so a job
+    // takes a copy when it starts and changes go through updateSettings.
+    SettingsRecord settings() const;
+    void setSettings(const SettingsRecord& record);
+    // Runs change on the record under the lock and returns what it returned.
+    bool updateSettings(const std::function<bool(SettingsRecord&)>& change);
+
+    // What the last read of the extension INI file left; a job reads the file
+    // over a copy of it and stores the result back.
+    ExtensionSettings extension() const;
+    void setExtension(const ExtensionSettings& extension);
+
+private:
+    mutable std::mutex m_mutex;
+    std::array<QString, 3> m_slots;
+    QString m_ownerFolder;
+    QString m_subFolder;
+    SettingsRecord m_settings;
+    ExtensionSettings m_extension;
+};
+
+} // namespace phodex
