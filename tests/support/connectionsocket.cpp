@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "support/connectionsocket.h"
+
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+namespace phodex::test {
+
+namespace {
+
+int portOf(const sockaddr_storage& address) {
+    if (address.ss_family == AF_INET)
+        return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
+    if (address.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
+    return -1;
+}
+
+bool hasPorts(int fd, int localPort, int peerPort) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISSOCK(info.st_mode))
+        return false;
+    sockaddr_storage local{};
+    sockaddr_storage peer{};
+    socklen_t localSize = sizeof local;
+    socklen_t peerSize = sizeof peer;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
+        getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
+        return false;
+    return portOf(local) == localPort && portOf(peer) == peerPort;
+}
+
+} // namespace
+
+int findConnectionSocket(int localPort, int peerPort) {
+    DIR* dir = opendir("/proc/self/fd");
+    if (!dir)
+        return -1;
+    int found = -1;
+    while (dirent* entry = readdir(dir)) {
+        char* end = nullptr;
+        const long fd = std::strtol(entry->d_name, &end, 10);
+        if (end == entry->d_name || *end != '\0' || fd == dirfd(dir))
+            continue;
+        if (hasPorts(int(fd), localPort, peerPort)) {
+            found = int(fd);
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+void resetConnection(int fd) {
+    // A close would end with the owner's orderly shutdown (FIN) first; on Linux,
+    // disconnecting an established socket with AF_UNSPEC sends a reset at once.
+    const linger abort{1, 0};
+    setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    sockaddr unspecified{};
+    unspecified.sa_family = AF_UNSPEC;
+    connect(fd, &unspecified, sizeof unspecified);
+}
+
+bool peerHasLeft(int fd) {
+    pollfd p{fd, POLLRDHUP, 0};
+    if (poll(&p, 1, 0) < 0)
+        return true;
+    return (p.revents & (POLLRDHUP | POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+} // namespace phodex::test
