@@ -29,6 +29,8 @@ public:
     // state is listState for JobKind::List and downState for JobKind::Download.
     virtual void jobStateChanged(JobKind kind, int state) = 0;
     virtual void progress(int done, int total) = 0;
+    // text became entry 0 of the recent addresses (the address box's drop-down list).
+    virtual void addressRecorded(const QString& text) = 0;
 };
 
 class NullJobObserver : public JobObserver {
@@ -42,6 +44,7 @@ public:
     void detailLine(const QString&) override {}
     void jobStateChanged(JobKind, int) override {}
     void progress(int, int) override {}
+    void addressRecorded(const QString&) override {}
 };
 
 } // namespace phodex

@@ -47,6 +47,10 @@ void RecordingJobObserver::progress(int done, int total) {
     record(QStringLiteral("progress:%1/%2").arg(done).arg(total));
 }
 
+void RecordingJobObserver::addressRecorded(const QString& text) {
+    record("recorded:" + text);
+}
+
 QStringList RecordingJobObserver::events() const {
     std::lock_guard lock(m_mutex);
     return m_events;

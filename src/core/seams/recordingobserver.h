@@ -25,6 +25,7 @@ public:
     void detailLine(const QString& text) override;
     void jobStateChanged(JobKind kind, int state) override;
     void progress(int done, int total) override;
+    void addressRecorded(const QString& text) override;
 
     QStringList events() const;
     // The events that start with prefix, without it ("status:" gives the status lines).
