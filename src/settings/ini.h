@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace phodex {
 
 // Read-only access to one INI file. The file is read again on every call, so
