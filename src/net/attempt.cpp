@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "net/attempt.h"
+
+#include "net/appliednetconfig.h"
+#include "net/bodysink.h"
+#include "net/curlhandle.h"
+#include "net/hop.h"
+#include "net/netlog.h"
+
+namespace phodex {
+
+namespace {
+
+constexpr int kMaxRedirects = 20;
+
+bool isWebUrl(const QUrl& url) {
+    return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") &&
+           !url.host().isEmpty();
+}
+
+std::optional<Hop::Target> firstTarget(const CUrlRequest& request) {
+    const QUrl url(request.url.trimmed());
+    if (!isWebUrl(url))
+        return std::nullopt;
+    return Hop::Target{url, request.verb.toUtf8(), request.postData};
+}
+
+// A 303, and a 301 or 302 after a POST, continue as a GET without the body,
+// as browsers do; the other redirects repeat the request as it was.
+std::optional<Hop::Target> redirected(const Hop::Target& from, const Hop& hop) {
+    if (!isWebUrl(hop.redirectUrl()))
+        return std::nullopt;
+    Hop::Target next{hop.redirectUrl(), from.verb, from.body};
+    const int status = hop.status();
+    if ((status == 303 && from.verb != "HEAD") ||
+        ((status == 301 || status == 302) && from.verb == "POST")) {
+        next.verb = "GET";
+        next.body.reset();
+    }
+    return next;
+}
+
+} // namespace
+
+bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, PartFile* file) {
+    response.body.clear();
+    response.startMarker = request.startMarker;
+    response.endMarker = request.endMarker;
+    response.gzip = false;
+    std::optional<Hop::Target> target = firstTarget(request);
+    if (!target) {
+        qCDebug(lcNet).noquote() << QStringLiteral("网址解析出错：%1").arg(request.url);
+        return false;
+    }
+    const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();
+    BodySink sink(request, response, file);
+    for (int redirects = 0; redirects <= kMaxRedirects && !isCancelled(request); ++redirects) {
+        Hop hop(request, response, sink, flags);
+        switch (hop.run(freshThreadHandle(), *config, *target)) {
+        case Hop::Outcome::Final:
+            return true;
+        case Hop::Outcome::Failed:
+            qCDebug(lcNet).noquote() << target->url.toString() << hop.failure();
+            return false;
+        case Hop::Outcome::Redirect:
+            target = redirected(*target, hop);
+            if (!target) {
+                qCDebug(lcNet).noquote() << "bad redirect from" << request.url;
+                return false;
+            }
+        }
+    }
+    if (!isCancelled(request))
+        qCDebug(lcNet).noquote() << "too many redirects:" << request.url;
+    return false;
+}
+
+} // namespace phodex

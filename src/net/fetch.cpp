@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "net/fetch.h"
+
+#include "net/acceptance.h"
+#include "net/attempt.h"
+#include "net/netlog.h"
+#include "net/pacer.h"
+#include "net/partfile.h"
+
+#include <memory>
+
+namespace phodex {
+
+namespace {
+
+std::unique_ptr<PartFile> partFileFor(const CUrlRequest& request) {
+    return request.savePath.isEmpty() ? nullptr : std::make_unique<PartFile>(request.savePath);
+}
+
+// The accepted body takes its final name; a file that cannot be put there
+// fails the attempt.
+bool commit(PartFile* file) {
+    if (!file || file->commit())
+        return true;
+    qCDebug(lcNet).noquote() << "写入文件失败" << file->error();
+    return false;
+}
+
+// One attempt with the acceptance checks; a rejected part file is gone on return.
+bool acceptedAttempt(CUrlResponse& response, const CUrlRequest& request, int flags) {
+    const std::unique_ptr<PartFile> file = partFileFor(request);
+    return runAttempt(response, request, flags, file.get()) &&
+           acceptBody(response, request, flags, file.get()) && commit(file.get());
+}
+
+} // namespace
+
+bool FetchOnce(CUrlResponse& response, const CUrlRequest& request, int flags) {
+    const std::unique_ptr<PartFile> file = partFileFor(request);
+    return runAttempt(response, request, flags, file.get()) && commit(file.get());
+}
+
+bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags) {
+    for (int attempt = 0; attempt < request.attempts; ++attempt) {
+        if (acceptedAttempt(response, request, flags))
+            return true;
+        if (isCancelled(request))
+            return false;
+        // The pause follows every failed attempt, the last one too.
+        pacer().sleepMs(qint64(request.pauseSeconds) * 1000);
+    }
+    return false;
+}
+
+} // namespace phodex

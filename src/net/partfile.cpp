@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "net/partfile.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <unistd.h>
+
+namespace phodex {
+
+namespace {
+
+constexpr qsizetype kMaxNameBytes = 255;
+const QString kPartSuffix = QStringLiteral(".part");
+
+// Files this process wrote (which a later download may replace) and part
+// files being written right now (which no second writer may touch).
+struct Registry {
+    std::mutex mutex;
+    QSet<QString> written;
+    QSet<QString> inFlight;
+};
+
+Registry& registry() {
+    static Registry r;
+    return r;
+}
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+QString fitName(QString name, qsizetype maxBytes) {
+    while (!name.isEmpty() && name.toUtf8().size() > maxBytes) {
+        name.chop(1);
+        if (!name.isEmpty() && name.back().isHighSurrogate())
+            name.chop(1);
+    }
+    return name;
+}
+
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// rename() that fails with EEXIST instead of replacing, also on file systems
+// without RENAME_NOREPLACE (where link() gives the same guarantee).
+int renameNoReplace(const char* from, const char* to) {
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    if (::link(from, to) != 0)
+        return -1;
+    ::unlink(from);
+    return 0;
+}
+
+bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, QString& error) {
+    const QByteArray from = QFile::encodeName(part);
+    const QByteArray to = QFile::encodeName(final);
+    const int rc = mayReplace ? std::rename(from.constData(), to.constData())
+                              : renameNoReplace(from.constData(), to.constData());
+    if (rc == 0)
+        return true;
+    error = errno == EEXIST ? QStringLiteral("%1 already exists").arg(final) : systemError();
+    return false;
+}
+
+} // namespace
+
+QString partPathFor(const QString& finalPath) {
+    const QFileInfo info(finalPath);
+    const QString name = fitName(info.fileName(), kMaxNameBytes - kPartSuffix.size());
+    const QString dir = finalPath.left(finalPath.size() - info.fileName().size());
+    return dir + name + kPartSuffix;
+}
+
+PartFile::PartFile(const QString& finalPath)
+    : m_finalPath(finalPath), m_file(partPathFor(finalPath)) {}
+
+PartFile::~PartFile() {
+    discard();
+}
+
+bool PartFile::open() {
+    const QString key = absolute(partPath());
+    {
+        Registry& r = registry();
+        std::lock_guard lock(r.mutex);
+        if (r.inFlight.contains(key)) {
+            m_error = QStringLiteral("another download is writing %1").arg(partPath());
+            return false;
+        }
+        r.inFlight.insert(key);
+        m_claimed = true;
+    }
+    m_size = 0;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        m_error = m_file.errorString();
+        release();
+        return false;
+    }
+    return true;
+}
+
+bool PartFile::write(const char* data, qint64 size) {
+    if (m_file.write(data, size) != size) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    m_size += size;
+    return true;
+}
+
+bool PartFile::readAll(QByteArray& out, qint64 limit) {
+    if (m_size > limit)
+        return false;
+    QFile in(partPath());
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    out = in.read(limit + 1);
+    return out.size() == m_size;
+}
+
+bool PartFile::commit() {
+    if (!m_file.isOpen())
+        return false;
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError) {
+        m_error = m_file.errorString();
+        discard();
+        return false;
+    }
+    const QString key = absolute(m_finalPath);
+    Registry& r = registry();
+    std::unique_lock lock(r.mutex);
+    const bool ours = r.written.contains(key);
+    if (!moveIntoPlace(partPath(), m_finalPath, ours, m_error)) {
+        lock.unlock();
+        discard();
+        return false;
+    }
+    r.written.insert(key);
+    r.inFlight.remove(absolute(partPath()));
+    m_claimed = false;
+    return true;
+}
+
+void PartFile::discard() {
+    if (m_file.isOpen())
+        m_file.close();
+    if (m_claimed) {
+        QFile::remove(partPath());
+        release();
+    }
+}
+
+void PartFile::release() {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    r.inFlight.remove(absolute(partPath()));
+    m_claimed = false;
+}
+
+} // namespace phodex
