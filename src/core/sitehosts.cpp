@@ -43,6 +43,20 @@ constexpr std::array kHosts = {
     SiteHostEntry{DuitangMarker, Marker, u"duitang.com"},
     SiteHostEntry{LofterMarker, Marker, u"lofter.com"},
     SiteHostEntry{TopitMarker, Marker, u".topit."},
+    SiteHostEntry{TiebaHost, HostName, u"tieba.baidu.com"},
+    SiteHostEntry{NeteasePpMarker, Marker, u".pp.163.com"},
+    SiteHostEntry{RenrenHost, HostName, u"www.renren.com"},
+    SiteHostEntry{RenrenPublicHost, HostName, u"page.renren.com"},
+    SiteHostEntry{RenrenZhanHost, HostName, u"zhan.renren.com"},
+    SiteHostEntry{YupooCurrentMarker, Marker, u".x.yupoo.com"},
+    SiteHostEntry{YupooHost, HostName, u"www.yupoo.com"},
+    SiteHostEntry{ZolProductHost, HostName, u"detail.zol.com.cn"},
+    SiteHostEntry{DoubanMovieHost, HostName, u"movie.douban.com"},
+    SiteHostEntry{MokoHost, HostName, u"www.moko.cc"},
+    SiteHostEntry{PconlinePhotoHost, HostName, u"photo.pconline.com.cn"},
+    SiteHostEntry{JdItemMarker, Marker, u"item.jd."},
+    SiteHostEntry{QzoneProxyHost, HostName, u"h5.qzone.qq.com"},
+    SiteHostEntry{QzonePostsHost, HostName, u"taotao.qq.com"},
 };
 
 constexpr bool rolesAreIndices() {

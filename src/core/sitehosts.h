@@ -56,7 +56,22 @@ enum class HostRole : int {
     DuitangMarker,
     LofterMarker,
     TopitMarker,
-    Count // keep last
+    // Hosts and address forms the list dispatch tells apart.
+    TiebaHost,
+    NeteasePpMarker, // NetEase photo sets: the ".pp." subdomain form
+    RenrenHost,
+    RenrenPublicHost,   // public pages
+    RenrenZhanHost,     // site stations
+    YupooCurrentMarker, // the current pages' host form
+    YupooHost,
+    ZolProductHost, // product details
+    DoubanMovieHost,
+    MokoHost,
+    PconlinePhotoHost,
+    JdItemMarker,   // product pages: the item host label, a dot, the JD domain name and a dot
+    QzoneProxyHost, // the mobile proxy in front of the QQ Zone services
+    QzonePostsHost, // the shuoshuo (posts) service behind the proxy
+    Count           // keep last
 };
 
 struct SiteHostEntry {
