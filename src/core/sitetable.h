@@ -52,7 +52,10 @@ public:
     const std::vector<SiteRow>& rows() const { return m_rows; }
 
     // The row for a category and variant: the row naming subType, else the
-    // category's default row; nullptr when the category has neither.
+    // category's default row; nullptr when the category has neither. The
+    // download job tries the row's picture operations in order while the
+    // album gave no picture; a category without rows is "Error ListType Code.",
+    // a known category without a row for the variant downloads nothing.
     const SiteRow* rowFor(int listType, int subType) const;
     bool hasCategory(int listType) const;
 
