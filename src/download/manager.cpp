@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "download/manager.h"
+
+#include "core/seams/jobobserver.h"
+#include "download/worker.h"
+#include "net/pacer.h"
+
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace phodex {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcDownload, "phodex.download", QtWarningMsg)
+
+// How often the manager looks at the stop flag while no worker ends.
+constexpr auto kStopPoll = std::chrono::milliseconds(50);
+
+// The shared state of one manager run: workers take the next picture and
+// report each end; the manager thread waits on it.
+class WorkQueue {
+public:
+    WorkQueue(const CDownList& list, const DownloadParams& params, std::atomic<bool>& stop)
+        : m_list(list), m_params(params), m_stop(stop), m_total(int(list.urls.size())) {}
+
+    void workerLoop() {
+        for (int index = m_next.fetch_add(1); index < m_total; index = m_next.fetch_add(1)) {
+            if (m_params.threads == 1 && index > 0)
+                pacer().sleepMs(kSingleThreadPauseMs);
+            if (m_stop.load())
+                return;
+            const bool saved = DownloadPicture(m_list, index, m_params, &m_stop);
+            finish(saved);
+        }
+    }
+
+    // Waits until a worker ends, the work is done or the wait times out.
+    int waitForChange(int shown) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait_for(lock, kStopPoll, [&] { return m_done != shown || m_stop.load(); });
+        return m_done;
+    }
+
+    int done() const {
+        std::lock_guard lock(m_mutex);
+        return m_done;
+    }
+    int saved() const {
+        std::lock_guard lock(m_mutex);
+        return m_saved;
+    }
+    int total() const { return m_total; }
+
+private:
+    void finish(bool saved) {
+        {
+            std::lock_guard lock(m_mutex);
+            ++m_done;
+            m_saved += saved ? 1 : 0;
+        }
+        m_changed.notify_all();
+    }
+
+    const CDownList& m_list;
+    const DownloadParams m_params;
+    std::atomic<bool>& m_stop;
+    const int m_total;
+    std::atomic<int> m_next{0};
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_done = 0;
+    int m_saved = 0;
+};
+
+void ShowProgress(JobObserver& observer, int done, int total) {
+    observer.detailLine(QString::fromUtf16(kProgressFormat).arg(done).arg(total));
+    observer.progress(done, total);
+}
+
+// Shows progress until every picture is done or a stop is seen.
+bool WatchProgress(WorkQueue& queue, std::atomic<bool>& stop, JobObserver& observer) {
+    int shown = 0;
+    while (shown < queue.total()) {
+        if (stop.load())
+            return true;
+        const int done = queue.waitForChange(shown);
+        if (done != shown) {
+            shown = done;
+            ShowProgress(observer, done, queue.total());
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& params,
+                                Session& session, JobObserver& observer) {
+    DownloadOutcome outcome;
+    outcome.total = int(list.urls.size());
+    const int setting = std::clamp(int(params.threads), int(kMinThreads), int(kMaxThreads));
+    const int threads = std::min(outcome.total, setting);
+    if (threads <= 0)
+        return outcome;
+    session.downloadsRunning = true;
+    const qint64 started = pacer().nowMs();
+    WorkQueue queue(list, params, session.stopFlag);
+    std::vector<std::thread> workers;
+    workers.reserve(size_t(threads));
+    for (int slot = 0; slot < threads; ++slot) {
+        try {
+            workers.emplace_back([&queue] { queue.workerLoop(); });
+        } catch (const std::system_error& error) {
+            // The workers that did start share the pictures out.
+            qCWarning(lcDownload) << "cannot start a download worker:" << error.what();
+            break;
+        }
+    }
+    outcome.workersStarted = int(workers.size());
+    if (workers.empty()) {
+        session.downloadsRunning = false;
+        return outcome;
+    }
+    outcome.stopped = WatchProgress(queue, session.stopFlag, observer);
+    // Transfers in flight see the stop flag and end; nothing may touch the
+    // folder or the list after this function until every worker is gone.
+    for (std::thread& worker : workers)
+        worker.join();
+    qCDebug(lcDownload) << "OK" << outcome.total;
+    outcome.done = queue.done();
+    outcome.saved = queue.saved();
+    outcome.elapsedMs = pacer().nowMs() - started;
+    session.downloadsRunning = false;
+    return outcome;
+}
+
+} // namespace phodex

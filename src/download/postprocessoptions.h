@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+// The per-category download options as the options menu offers them.
+namespace phodex {
+
+struct OptionItem {
+    std::uint16_t flag; // the optionFlags bit
+    int menuId;         // the menu command that flips it
+    const char16_t* caption;
+};
+
+// In the order the options menu lists them.
+std::span<const OptionItem> OptionItems();
+
+// The flags after the user flipped `flag`. Setting one of the two shop
+// options clears the other; every other option just flips.
+std::uint16_t ToggleOption(std::uint16_t flags, std::uint16_t flag);
+
+// Whether the option can be switched for the category: the shop options only
+// for the shop categories, the Yupoo size only for Yupoo.
+bool IsOptionOffered(std::uint16_t flag, int listType);
+
+} // namespace phodex

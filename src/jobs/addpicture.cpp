@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "jobs/addpicture.h"
+
+#include "core/seams/jobobserver.h"
+#include "download/componentlimit.h"
+#include "download/picturetype.h"
+#include "download/worker.h"
+#include "jobs/downloadjobfolder.h"
+#include "jobs/downloadjobmarker.h"
+#include "settings/makefolder.h"
+
+namespace phodex {
+
+void CompletePictureScheme(QString& url) {
+    url.replace(QStringLiteral("Http:"), QStringLiteral("http:"));
+    if (!url.contains(u"http") && !url.contains(u"HTTP"))
+        url.prepend(QStringLiteral("http:"));
+}
+
+QString UniquePictureName(const QString& stem, const QString& ext, const QStringList& names) {
+    const auto taken = [&](const QString& name) {
+        return names.contains(name, Qt::CaseInsensitive);
+    };
+    if (!taken(stem + ext))
+        return stem + ext;
+    for (unsigned counter = 1;; ++counter) {
+        const QString tail = QStringLiteral("(%1)").arg(counter) + ext;
+        const QString candidate = CutToBytes(stem, kMaxComponentBytes - Utf8Length(tail)) + tail;
+        if (!taken(candidate))
+            return candidate;
+    }
+}
+
+DownloadJobContext::DownloadJobContext(const JobEnv& env, int listType, int subType,
+                                       SettingsRecord settings, ExtensionSettings extension,
+                                       QString basePath, QString ownerFolder)
+    : PictureContext(env, listType, std::move(settings), std::move(extension)), m_subType(subType),
+      m_basePath(std::move(basePath)), m_ownerFolder(std::move(ownerFolder)) {}
+
+void DownloadJobContext::beginAlbum(int) {
+    CDownList& list = session().downList;
+    list.clearPictures();
+    list.folder = m_basePath;
+    m_rememberedFirst.clear();
+    std::lock_guard lock(m_folderMutex);
+    m_folderCopy = m_basePath;
+}
+
+QString DownloadJobContext::currentFolder() const {
+    std::lock_guard lock(m_folderMutex);
+    return m_folderCopy;
+}
+
+NamingContext DownloadJobContext::namingFor(const AlbumInfo& album) const {
+    NamingContext naming;
+    naming.profile = profile();
+    naming.listType = listType();
+    naming.albumName = album.name;
+    naming.albumInfo = album.info;
+    naming.listIndex = album.listIndex;
+    naming.reverseIndex = album.reverseIndex;
+    naming.createdStamp = album.createdStamp;
+    naming.albumCount = session().albums.count();
+    naming.selectedCount = session().albums.selectedCount();
+    naming.ownerFolder = m_ownerFolder;
+    return naming;
+}
+
+// The album's first picture makes its folder. The folder is always built from
+// the job's base path, so a fallback operation that starts the album again
+// does not nest it twice.
+void DownloadJobContext::openAlbumFolder(const NamingContext& naming) {
+    CDownList& list = session().downList;
+    const QString album = MakeAlbumFolder(naming);
+    list.folder = album.isEmpty() ? m_basePath : m_basePath + album + u'/';
+    MakeFolderPath(list.folder);
+    TouchFolder(list.folder);
+    m_rememberedFirst = ReadAlbumMarker(list.folder);
+    std::lock_guard lock(m_folderMutex);
+    m_folderCopy = list.folder;
+}
+
+QString DownloadJobContext::fileNameFor(const QString& url, const QString& title,
+                                        const NamingContext& naming,
+                                        const std::optional<QString>& extraText) const {
+    const QStringList& names = session().downList.names;
+    const PictureName picture =
+        MakePictureName(url, title, naming, int(names.size()) + 1, extraText);
+    QString stem = FitPictureName(picture.name);
+    const QString ext = SplitPictureExtension(stem);
+    if (picture.numbered || names.isEmpty())
+        return stem + ext;
+    return UniquePictureName(stem, ext, names);
+}
+
+// Everything from the picture that began the album's last download on was
+// downloaded before: the album ends here.
+bool DownloadJobContext::skipsAsDownloadedBefore(const QString& url) {
+    if (!profile().HasOption(kOptionSkipPrevious) || m_rememberedFirst.isEmpty() ||
+        m_rememberedFirst != PrimaryAddress(url))
+        return false;
+    int running = kDownRunning;
+    session().downState.compare_exchange_strong(running, kDownAlbumFinished);
+    return true;
+}
+
+void DownloadJobContext::addPicture(QString& url, const QString& title, const QString& headers,
+                                    int albumIndex, const std::optional<QString>& extraText) {
+    CompletePictureScheme(url);
+    const NamingContext naming = namingFor(album(albumIndex));
+    CDownList& list = session().downList;
+    if (list.urls.isEmpty())
+        openAlbumFolder(naming);
+    const QString name = fileNameFor(url, title, naming, extraText);
+    if (skipsAsDownloadedBefore(url))
+        return;
+    list.urls.append(url);
+    list.names.append(name);
+    list.headers.append(headers);
+    env.observer.detailLine(QStringLiteral("已获取到%1张图片信息").arg(list.urls.size()));
+    if (profile().HasOption(kOptionTitleFile))
+        appendTitle(naming.albumName, title);
+}
+
+void DownloadJobContext::appendTitle(const QString& albumName, const QString& title) const {
+    const CDownList& list = session().downList;
+    // One line per picture, so that line n names picture n.
+    QString line = title;
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    AppendTitleLine(AlbumFilePath(list.folder, albumName, QStringLiteral(".txt")), line,
+                    list.urls.size() == 1);
+}
+
+} // namespace phodex

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "core/seams/jobobserver.h"
+#include "core/seams/userprompt.h"
+#include "core/sitetable.h"
+#include "download/manager.h"
+#include "download/postprocess.h"
+#include "jobs/addpicture.h"
+#include "jobs/downloadjob.h"
+#include "jobs/downloadjobfolder.h"
+#include "jobs/downloadjobmarker.h"
+#include "net/pacer.h"
+
+namespace phodex {
+
+namespace {
+
+const QString kNoAlbumTicked = QStringLiteral("请先勾选要下载的相册");
+const QString kDownloadAfterStop = QStringLiteral("已获取到%1张图片信息，是否下载这些图片？");
+// The 微商相册 posts also hold videos; content of no known picture type is one.
+constexpr int kListTypeWsxc = 17;
+
+// downState back to running for the next album, unless a stop was asked for.
+bool ResumeAlbum(Session& s) {
+    int finished = kDownAlbumFinished;
+    s.downState.compare_exchange_strong(finished, kDownRunning);
+    return s.downState.load() != kDownStopRequested;
+}
+
+} // namespace
+
+void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& albums,
+                            DownloadJobResult& result) {
+    Session& s = m_env.session;
+    std::vector<int> ticked;
+    for (const int index : albums) {
+        if (index >= 0 && index < s.albums.count())
+            ticked.push_back(index);
+    }
+    result.albums = int(ticked.size());
+    s.albums.setSelectedCount(result.albums);
+    if (ticked.empty()) {
+        m_env.prompt.information(kNoAlbumTicked);
+        return;
+    }
+    Progress progress;
+    for (size_t k = 0; k < ticked.size() && ResumeAlbum(s); ++k) {
+        m_env.observer.statusLine(
+            QStringLiteral("正在下载第%1/%2个图集").arg(k + 1).arg(ticked.size()));
+        m_env.observer.detailLine(QStringLiteral("......"));
+        runAlbum(ctx, ticked[k], progress, result);
+    }
+}
+
+void DownloadJob::runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& progress,
+                           DownloadJobResult& result) {
+    Session& s = m_env.session;
+    ctx.beginAlbum(albumIndex);
+    listPictures(ctx, albumIndex);
+    if (s.downList.urls.isEmpty())
+        return;
+    const bool afterStop = s.downState.load() == kDownStopRequested;
+    if (afterStop && !keepAfterStop(progress))
+        return;
+    result.pictures += int(s.downList.urls.size());
+    result.folder = s.downList.folder;
+    if (ctx.profile().HasOption(kOptionListOnly)) {
+        const QString name = ctx.album(albumIndex).name;
+        WriteDownloadList(AlbumFilePath(s.downList.folder, name, QStringLiteral(".lst")),
+                          s.downList.urls);
+        return;
+    }
+    downloadAlbum(ctx, afterStop, result);
+}
+
+// The site's picture operations in turn, the next only while the album is
+// still running and nothing was found.
+void DownloadJob::listPictures(DownloadJobContext& ctx, int albumIndex) {
+    Session& s = m_env.session;
+    const SiteRow* row = m_env.sites.rowFor(ctx.listType(), ctx.subType());
+    if (!row || row->pictureOps.empty()) {
+        m_env.prompt.information(QStringLiteral("Error ListType Code."));
+        return;
+    }
+    for (const PictureOp op : row->pictureOps) {
+        if (const PictureOperation& operation = m_env.sites.picture(op))
+            operation(ctx, albumIndex);
+        if (!s.downList.urls.isEmpty() || s.downState.load() != kDownRunning)
+            return;
+    }
+}
+
+// Asked once per job: a stop came while pictures were being listed.
+bool DownloadJob::keepAfterStop(Progress& progress) {
+    if (!progress.askedAfterStop) {
+        progress.askedAfterStop = true;
+        progress.downloadAfterStop =
+            m_env.prompt.askYesNo(kDownloadAfterStop.arg(m_env.session.downList.urls.size()),
+                                  QString::fromUtf16(kPromptCaption));
+    }
+    return progress.downloadAfterStop;
+}
+
+void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
+                                DownloadJobResult& result) {
+    Session& s = m_env.session;
+    CDownList& list = s.downList;
+    m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
+    s.stopFlag = false;
+    // A stop that came after the pictures were listed still counts.
+    if (!afterStop && s.downState.load() == kDownStopRequested)
+        s.stopFlag = true;
+    const DownloadOutcome outcome = DownloadManager(list, ctx.downloadParams(), s, m_env.observer);
+    if (outcome.workersStarted == 0) {
+        m_env.prompt.information(QStringLiteral("Create thread:DownPicFunc failed."));
+        return;
+    }
+    result.saved += outcome.saved;
+    result.failed += outcome.done - outcome.saved;
+    result.stopped = result.stopped || outcome.stopped;
+    if (s.downState.load() != kDownStopRequested)
+        WriteAlbumMarker(list.folder, list.urls.first());
+    if (ctx.profile().HasOption(kOptionFixFormat))
+        FixPictureFormats(list,
+                          ctx.listType() == kListTypeWsxc ? QStringLiteral(".mp4") : QString());
+    if (ctx.profile().HasOption(kOptionFixOrder))
+        FixPictureOrder(list, pacer().nowMs() / 1000);
+}
+
+} // namespace phodex
