@@ -69,6 +69,18 @@ TEST(GetBetween, CopiesOfThePageStayIntact) {
     EXPECT_EQ(page, QStringLiteral("d>e"));
 }
 
+// A walk stays linear only if cutting the front of an unshared page moves the
+// start of its data instead of copying the rest.
+TEST(GetBetween, CutsTheFrontWithoutCopyingThePage) {
+    QString page = QStringLiteral("<li>x</li>").repeated(1000);
+    page.detach();
+    const QChar* data = page.constData();
+    EXPECT_EQ(GetBetween(page, QStringLiteral("<li>"), QStringLiteral("</li>"), kConsume), u"x");
+    EXPECT_EQ(page.constData(), data + 4);
+    EXPECT_EQ(SkipTo(page, QStringLiteral("<li>")), 6);
+    EXPECT_EQ(page.constData(), data + 14);
+}
+
 struct MoveCase {
     const char* text;
     const char* marker;
