@@ -22,7 +22,8 @@ int portOf(const sockaddr_storage& address) {
     return -1;
 }
 
-bool hasPorts(int fd, int localPort, int peerPort) {
+// Ports of a connected socket, or nothing for any other descriptor.
+bool portsOf(int fd, int& localPort, int& peerPort) {
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISSOCK(info.st_mode))
         return false;
@@ -33,28 +34,48 @@ bool hasPorts(int fd, int localPort, int peerPort) {
     if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
         getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
         return false;
-    return portOf(local) == localPort && portOf(peer) == peerPort;
+    localPort = portOf(local);
+    peerPort = portOf(peer);
+    return true;
+}
+
+// Calls `visit` with every descriptor of the process and its ports.
+template <typename Visit> void forEachConnection(Visit visit) {
+    DIR* dir = opendir("/proc/self/fd");
+    if (!dir)
+        return;
+    while (dirent* entry = readdir(dir)) {
+        char* end = nullptr;
+        const long fd = std::strtol(entry->d_name, &end, 10);
+        int local = -1;
+        int peer = -1;
+        if (end == entry->d_name || *end != '\0' || fd == dirfd(dir) ||
+            !portsOf(int(fd), local, peer))
+            continue;
+        if (!visit(int(fd), local, peer))
+            break;
+    }
+    closedir(dir);
 }
 
 } // namespace
 
 int findConnectionSocket(int localPort, int peerPort) {
-    DIR* dir = opendir("/proc/self/fd");
-    if (!dir)
-        return -1;
     int found = -1;
-    while (dirent* entry = readdir(dir)) {
-        char* end = nullptr;
-        const long fd = std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0' || fd == dirfd(dir))
-            continue;
-        if (hasPorts(int(fd), localPort, peerPort)) {
-            found = int(fd);
-            break;
-        }
-    }
-    closedir(dir);
+    forEachConnection([&](int fd, int local, int peer) {
+        if (local == localPort && peer == peerPort)
+            found = fd;
+        return found < 0;
+    });
     return found;
+}
+
+void shutdownConnections(int localPort) {
+    forEachConnection([&](int fd, int local, int) {
+        if (local == localPort)
+            shutdown(fd, SHUT_RDWR);
+        return true;
+    });
 }
 
 void resetConnection(int fd) {

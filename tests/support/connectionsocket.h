@@ -11,6 +11,9 @@ int findConnectionSocket(int localPort, int peerPort);
 // Aborts the connection with a TCP reset; the descriptor stays open (its owner
 // still closes it) but is no longer connected.
 void resetConnection(int fd);
+// Shuts down every connection this process accepted on `localPort`, which
+// wakes a server worker that waits for the next request on a kept-alive one.
+void shutdownConnections(int localPort);
 // True when the peer has closed or reset its side of the connection.
 bool peerHasLeft(int fd);
 

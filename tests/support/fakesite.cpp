@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/fakesite.h"
 
+#include "support/connectionsocket.h"
 #include "support/testtls.h"
 
 #include <algorithm>
@@ -57,6 +58,10 @@ FakeSite::~FakeSite() {
     m_stopCv.notify_all();
     m_http->stop();
     m_https->stop();
+    // Workers wait on kept-alive connections for seconds before they notice
+    // the stop; the clients' pools keep those connections open.
+    shutdownConnections(m_httpPort);
+    shutdownConnections(m_httpsPort);
     m_httpThread.join();
     m_httpsThread.join();
 }
