@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include "jobs/dispatchsteps.h"
+
+#include "core/seams/userprompt.h"
+#include "core/sitetable.h"
+#include "net/fetch.h"
+#include "net/pagetext.h"
+#include "text/markers.h"
+
+namespace phodex::dispatch {
+
+void CutAfter(QString& text, const QString& marker) {
+    SkipTo(text, marker, true);
+}
+
+void CutAtEach(QString& text, std::initializer_list<const char*> markers) {
+    for (const char* marker : markers)
+        CutAt(text, QString::fromUtf8(marker));
+}
+
+void EndWithSlash(QString& text) {
+    if (!text.endsWith(QLatin1Char('/')))
+        text += QLatin1Char('/');
+}
+
+bool AllDigits(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QString Host(HostRole role) {
+    return SiteHosts::get(role);
+}
+
+QString HttpsAddress(HostRole role, const QString& path) {
+    return QStringLiteral("https://") + SiteHosts::get(role) + path;
+}
+
+void CallList(ListContext& ctx, ListOp op, const QString& address) {
+    const ListOperation& operation = ctx.env.sites.list(op);
+    if (operation)
+        operation(ctx, address);
+}
+
+bool NoAlbums(const ListContext& ctx) {
+    return ctx.session().albums.isEmpty();
+}
+
+void Inform(ListContext& ctx, const QString& text) {
+    ctx.env.prompt.information(text);
+}
+
+void InformIfEmpty(ListContext& ctx, const QString& text) {
+    if (NoAlbums(ctx))
+        Inform(ctx, text);
+}
+
+void SetSubType(ListContext& ctx, int subType) {
+    ctx.session().subType = subType;
+}
+
+void StartAtOnce(ListContext& ctx) {
+    ctx.session().startAtOnce = true;
+}
+
+void StartAtOnceIfOne(ListContext& ctx) {
+    if (ctx.session().albums.count() == 1)
+        StartAtOnce(ctx);
+}
+
+std::optional<QString> FetchPage(const QString& address) {
+    CUrlRequest request(address, QString(), 20000);
+    request.headers = QStringLiteral("Accept-Encoding: gzip, deflate");
+    CUrlResponse response;
+    if (!Fetch(response, request, 0))
+        return std::nullopt;
+    return GetText(response, kTextInflate | kTextUtf8);
+}
+
+} // namespace phodex::dispatch
