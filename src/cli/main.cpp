@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "cli/app.h"
+
 #include <QCoreApplication>
-#include <cstdio>
+#include <QDir>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::fputs("usage: phodex-cli [options] COMMAND [ARGS]\n", stdout);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("phodex"));
+    return phodex::cli::runCli(QCoreApplication::arguments().mid(1), QDir::currentPath());
 }

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cli/command.h"
+
+// Every command, one per file of this folder.
+namespace phodex::cli {
+
+extern const Command kSitesCommand;
+extern const Command kClassifyCommand;
+
+} // namespace phodex::cli

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace phodex::cli {
+
+// One line of results on stdout, UTF-8.
+void printLine(const QString& line);
+// One line on stderr, prefixed with the program's name, for errors and notices.
+void printError(const QString& message);
+
+} // namespace phodex::cli

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "core/catalogue.h"
+#include "settings/record.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace phodex {
+namespace {
+
+struct RunResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Each test gets a fresh current folder, so the portable-folder rule never
+// picks up files of another test, and never the user's own config folder.
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_current.isValid());
+        ASSERT_TRUE(m_work.isValid());
+        m_workDir = m_work.filePath(QStringLiteral("work"));
+    }
+
+    RunResult run(const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(m_current.path());
+        process.start(QStringLiteral(PHODEX_CLI), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
+        RunResult result;
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    RunResult runInWork(QStringList arguments) {
+        arguments.prepend(m_workDir);
+        arguments.prepend(QStringLiteral("--work-dir"));
+        return run(arguments);
+    }
+
+    QTemporaryDir m_current;
+    QTemporaryDir m_work;
+    QString m_workDir;
+};
+
+QStringList linesOf(const QString& text) {
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
+TEST_F(Cli, SitesListsTheCategoriesAndMakesTheFirstRunSettings) {
+    const RunResult result = runInWork({QStringLiteral("sites")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+
+    const QStringList lines = linesOf(result.out);
+    const QStringList captions = categoryCaptions();
+    ASSERT_EQ(lines.size(), kCategoryCount);
+    for (int i = 0; i < kCategoryCount; ++i) {
+        EXPECT_EQ(lines[i], QStringLiteral("%1\t%2").arg(i).arg(captions[i]));
+    }
+    EXPECT_EQ(lines.first(), QStringLiteral("0\tQQ空间/QQ群/腾讯微博"));
+
+    QFile written(QDir(m_workDir).filePath(QStringLiteral("soft.dat")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_EQ(bytes.size(), 19808);
+    // The record a first run of the settings code makes on its own.
+    QTemporaryDir fresh;
+    SettingsRecord record;
+    ASSERT_TRUE(LoadSettings(fresh.path(), record));
+    QFile expected(QDir(fresh.path()).filePath(QStringLiteral("soft.dat")));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(bytes == expected.readAll());
+}
+
+TEST_F(Cli, SettingsMadeEarlierAreKept) {
+    SettingsRecord record;
+    ASSERT_TRUE(QDir().mkpath(m_workDir));
+    ASSERT_TRUE(LoadSettings(m_workDir, record));
+    ASSERT_TRUE(PushRecent(record, RecentList::Addresses, QStringLiteral("https://weibo.com/u/1")));
+    ASSERT_TRUE(SaveSettings(m_workDir, record));
+
+    ASSERT_EQ(runInWork({QStringLiteral("sites")}).exitCode, 0);
+    SettingsRecord reread;
+    ASSERT_TRUE(LoadSettings(m_workDir, reread));
+    EXPECT_EQ(reread.recentAddresses.front(), QStringLiteral("https://weibo.com/u/1"));
+}
+
+struct ClassifyCase {
+    QStringList options;
+    const char* address;
+    const char* expected; // ListType TAB SubType, the caption follows
+};
+
+TEST_F(Cli, ClassifyPrintsCategorySubTypeAndCaption) {
+    const QString site = QStringLiteral("--site");
+    const QString sub = QStringLiteral("--sub");
+    const ClassifyCase cases[] = {
+        {{}, "https://user.qzone.qq.com/123456789", "0\t0"},
+        {{sub, "2"}, "https://user.qzone.qq.com/123456789", "0\t0"},
+        {{}, "https://qun.qq.com/air/#!/12345678", "0\t1"},
+        {{}, "http://t.qq.com/someone", "0\t2"},
+        {{sub, "1"}, "123456789", "0\t1"},
+        {{site, "5"}, "123456789", "5\t-1"},
+        {{}, "https://tieba.baidu.com/p/6543210987", "1\t-1"},
+        {{}, "https://weibo.com/u/1234567890", "4\t-1"},
+        {{}, "https://movie.douban.com/subject/1292052/photos", "10\t-1"},
+        {{}, "https://detail.tmall.com/item.htm?id=1", "11\t-1"},
+        {{site, "9"}, "http://album.zol.com.cn/someone/", "16\t-1"},
+        {{}, "https://www.szwego.com/static/index.html#/shop_detail/A1", "17\t-1"},
+        {{}, "http://www.topit.me/album/123456", "20\t-1"},
+        {{site, "7"}, "https://www.example.com/gallery", "7\t-1"},
+    };
+    for (const ClassifyCase& c : cases) {
+        const QString address = QString::fromUtf8(c.address);
+        QStringList arguments = c.options;
+        arguments << QStringLiteral("classify") << address;
+        const RunResult result = runInWork(arguments);
+        ASSERT_EQ(result.exitCode, 0) << c.address << ": " << result.err.toStdString();
+        const int listType = QString::fromLatin1(c.expected).section(u'\t', 0, 0).toInt();
+        const QString expected =
+            QString::fromLatin1(c.expected) + u'\t' + categoryCaption(listType) + u'\n';
+        EXPECT_EQ(result.out, expected) << c.address;
+    }
+}
+
+TEST_F(Cli, ABadCommandLineIsOneLineOnStderrAndStatusOne) {
+    const QStringList bad[] = {
+        {QStringLiteral("--bogus"), QStringLiteral("sites")},
+        {QStringLiteral("-x"), QStringLiteral("sites")},
+        {QStringLiteral("frobnicate")},
+        {},
+        {QStringLiteral("classify")},
+        {QStringLiteral("classify"), QStringLiteral("a"), QStringLiteral("b")},
+        {QStringLiteral("sites"), QStringLiteral("extra")},
+        {QStringLiteral("--site"), QStringLiteral("21"), QStringLiteral("sites")},
+        {QStringLiteral("--site"), QStringLiteral("two"), QStringLiteral("sites")},
+        {QStringLiteral("--sub"), QStringLiteral("3"), QStringLiteral("sites")},
+        {QStringLiteral("--site=1"), QStringLiteral("--site=2"), QStringLiteral("sites")},
+        {QStringLiteral("--help=yes")},
+        {QStringLiteral("sites"), QStringLiteral("--site")},
+    };
+    for (const QStringList& arguments : bad) {
+        const QString shown = arguments.join(u' ');
+        const RunResult result = runInWork(arguments);
+        EXPECT_EQ(result.exitCode, 1) << shown.toStdString();
+        EXPECT_TRUE(result.out.isEmpty()) << shown.toStdString();
+        EXPECT_TRUE(result.err.endsWith(u'\n') && result.err.count(u'\n') == 1)
+            << shown.toStdString() << ": " << result.err.toStdString();
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("phodex-cli: ")))
+            << result.err.toStdString();
+    }
+    // Nothing was set up for a command line that was refused.
+    EXPECT_FALSE(QFileInfo::exists(m_workDir));
+}
+
+TEST_F(Cli, AWorkFolderThatCannotBeMadeIsASetUpError) {
+    QFile blocker(m_work.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const RunResult result =
+        run({QStringLiteral("--work-dir"), m_work.filePath(QStringLiteral("file/sub")),
+             QStringLiteral("sites")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+}
+
+TEST_F(Cli, HelpGoesToStdout) {
+    const RunResult general = run({QStringLiteral("--help")});
+    EXPECT_EQ(general.exitCode, 0);
+    EXPECT_TRUE(general.out.contains(QStringLiteral("classify ADDRESS")));
+    const RunResult command = run({QStringLiteral("classify"), QStringLiteral("--help")});
+    EXPECT_EQ(command.exitCode, 0);
+    EXPECT_TRUE(command.out.startsWith(QStringLiteral("usage: phodex-cli [options] classify")));
+}
+
+} // namespace
+} // namespace phodex
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
