@@ -7,7 +7,6 @@
 #include "cli/output.h"
 #include "cli/usage.h"
 #include "core/catalogue.h"
-#include "core/siteselector.h"
 #include "settings/workfolder.h"
 
 #include <QDir>
