@@ -34,4 +34,10 @@ CURL* freshThreadHandle() {
     return t_handle.handle;
 }
 
+void releaseThreadHandle() {
+    if (t_handle.handle)
+        curl_easy_cleanup(t_handle.handle);
+    t_handle.handle = nullptr;
+}
+
 } // namespace phodex

@@ -11,5 +11,7 @@ namespace phodex {
 void ensureCurlGlobalInit();
 // The calling thread's handle, with all options back at their defaults.
 CURL* freshThreadHandle();
+// Drops the calling thread's handle with its connections.
+void releaseThreadHandle();
 
 } // namespace phodex

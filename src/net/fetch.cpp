@@ -3,6 +3,7 @@
 
 #include "net/acceptance.h"
 #include "net/attempt.h"
+#include "net/curlhandle.h"
 #include "net/netlog.h"
 #include "net/pacer.h"
 #include "net/partfile.h"
@@ -38,6 +39,10 @@ bool acceptedAttempt(CUrlResponse& response, const CUrlRequest& request, int fla
 bool FetchOnce(CUrlResponse& response, const CUrlRequest& request, int flags) {
     const std::unique_ptr<PartFile> file = partFileFor(request);
     return runAttempt(response, request, flags, file.get()) && commit(file.get());
+}
+
+void CloseThreadConnections() {
+    releaseThreadHandle();
 }
 
 bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags) {

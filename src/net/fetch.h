@@ -16,4 +16,7 @@ bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags);
 // One attempt, without the acceptance checks of Fetch.
 bool FetchOnce(CUrlResponse& response, const CUrlRequest& request, int flags);
 
+// Closes the calling thread's open connections now instead of when the thread ends.
+void CloseThreadConnections();
+
 } // namespace phodex

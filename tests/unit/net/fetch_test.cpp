@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+// The request engine against a loopback site: what is sent, what comes back.
+#include "fetchfixture.h"
+
+#include "net/agents.h"
+
+namespace phodex::test {
+namespace {
+
+using FetchBasics = FetchTest;
+PHODEX_BOTH_SCHEMES(FetchBasics);
+
+TEST_P(FetchBasics, ZeroAttemptsMakeNoRequest) {
+    site.page("/a", "hello");
+    CUrlRequest req = request("/a");
+    req.attempts = 0;
+    CUrlResponse response;
+    EXPECT_FALSE(Fetch(response, req, 0));
+    EXPECT_TRUE(site.requests().empty());
+    EXPECT_TRUE(pauses.sleeps().isEmpty());
+}
+
+TEST_P(FetchBasics, AddressesThatCannotBeFetchedFailWithoutARequest) {
+    for (const char* address : {"not an address", "ftp://www.douban.com/a", "http://", ""}) {
+        CUrlRequest req(QString::fromLatin1(address), QString(), 2000);
+        CUrlResponse response;
+        EXPECT_FALSE(Fetch(response, req, 0)) << address;
+    }
+    EXPECT_TRUE(site.requests().empty());
+}
+
+// The status code is never judged: a body is a body; an empty reply is not.
+TEST_P(FetchBasics, ErrorPagesAreAcceptedAndEmptyRepliesRetried) {
+    site.mountFaultRoutes();
+    struct Case {
+        const char* path;
+        bool accepted;
+        const char* body;
+    } cases[] = {
+        {"/fault/404", true, "<html>not found</html>"},
+        {"/fault/500", true, "<html>server error</html>"},
+        {"/fault/204", false, ""},
+    };
+    for (const Case& c : cases) {
+        CUrlRequest req = request(c.path);
+        req.attempts = 2;
+        CUrlResponse response;
+        const qsizetype pausesBefore = pauses.sleeps().size();
+        EXPECT_EQ(Fetch(response, req, 0), c.accepted) << c.path;
+        EXPECT_EQ(response.body, QByteArray(c.body)) << c.path;
+        EXPECT_EQ(site.countOf(c.path), c.accepted ? 1 : 2) << c.path;
+        EXPECT_EQ(pauses.sleeps().size() - pausesBefore, c.accepted ? 0 : 2) << c.path;
+    }
+}
+
+TEST_P(FetchBasics, HeaderBlockIsTheFinalReplysWithTheStatusLineFirst) {
+    site.mountFaultRoutes();
+    CUrlRequest req = request("/fault/redirect");
+    CUrlResponse response;
+    response.headers = QStringLiteral("left over");
+    ASSERT_TRUE(Fetch(response, req, 0));
+    EXPECT_EQ(response.body, "end");
+    EXPECT_TRUE(response.headers.startsWith(u"HTTP/1.1 200")) << response.headers.toStdString();
+    EXPECT_FALSE(response.headers.contains(u"Location"));
+    EXPECT_TRUE(response.headers.contains(u"\r\nContent-Length: 3\r\n"));
+    EXPECT_TRUE(response.headers.endsWith(u"\r\n\r\n"));
+    EXPECT_EQ(site.countOf("/fault/redirect*"), 4); // three hops and the end
+}
+
+TEST_P(FetchBasics, AgentAndExtraHeaderLinesAreSentAsGiven) {
+    site.page("/h", "ok");
+    struct Case {
+        int flags;
+        const char* agent;
+    } cases[] = {{0, kChromeAgent}, {kFetchIeAgent, kIeAgent}};
+    for (const Case& c : cases) {
+        CUrlRequest req = request("/h");
+        req.headers = QStringLiteral("Referer: https://www.douban.com/people/x/\r\n"
+                                     "X-Requested-With: XMLHttpRequest\r\n"
+                                     "Accept-Encoding: gzip, deflate");
+        CUrlResponse response;
+        ASSERT_TRUE(Fetch(response, req, c.flags));
+        const ReceivedRequest sent = *site.lastRequestTo("/h");
+        EXPECT_EQ(sent.header("User-Agent"), c.agent);
+        EXPECT_EQ(sent.header("Referer"), "https://www.douban.com/people/x/");
+        EXPECT_EQ(sent.header("X-Requested-With"), "XMLHttpRequest");
+        EXPECT_EQ(sent.header("Accept-Encoding"), "gzip, deflate");
+        EXPECT_EQ(sent.host, "www.douban.com");
+        // Nothing the caller did not ask for.
+        EXPECT_FALSE(sent.headers.count("Accept"));
+        EXPECT_FALSE(sent.headers.count("Expect"));
+    }
+}
+
+TEST_P(FetchBasics, PostBodiesArriveWhole) {
+    site.post("/form", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content("got " + std::to_string(req.body.size()), "text/plain");
+    });
+    for (int size : {2500, 2048, 1, 0}) {
+        QByteArray body(size, 'x');
+        for (int i = 0; i < size; ++i)
+            body[i] = char('a' + i % 26);
+        CUrlRequest req = request("/form");
+        req.verb = QStringLiteral("POST");
+        req.postData = body;
+        req.headers = QStringLiteral("Content-Type: application/x-www-form-urlencoded");
+        CUrlResponse response;
+        ASSERT_TRUE(Fetch(response, req, 0)) << size;
+        const ReceivedRequest sent = *site.lastRequestTo("/form");
+        EXPECT_EQ(sent.method, "POST");
+        EXPECT_EQ(bytes(sent.body), body) << size;
+        EXPECT_EQ(sent.header("Content-Type"), "application/x-www-form-urlencoded");
+        EXPECT_EQ(response.body, "got " + QByteArray::number(size));
+    }
+}
+
+// A 302 after a POST goes on as a GET without the body; a 307 repeats the POST.
+TEST_P(FetchBasics, RedirectsAfterAPost) {
+    site.post("/post-302", FakeSite::redirectTo("/landing", 302));
+    site.post("/post-307", FakeSite::redirectTo("/landing", 307));
+    const auto echo = [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content(req.method + ":" + req.body, "text/plain");
+    };
+    site.get("/landing", echo);
+    site.post("/landing", echo);
+    struct Case {
+        const char* path;
+        const char* landed;
+    } cases[] = {{"/post-302", "GET:"}, {"/post-307", "POST:k=v"}};
+    for (const Case& c : cases) {
+        CUrlRequest req = request(c.path);
+        req.verb = QStringLiteral("POST");
+        req.postData = QByteArray("k=v");
+        CUrlResponse response;
+        ASSERT_TRUE(Fetch(response, req, 0)) << c.path;
+        EXPECT_EQ(response.body, c.landed) << c.path;
+    }
+}
+
+TEST_P(FetchBasics, GzipIsSetWhenAnyHeaderMentionsIt) {
+    site.get("/note", [](const httplib::Request&, httplib::Response& res) {
+        res.set_header("X-Note", "served-without-gzip");
+        res.set_content("plain", "text/plain");
+    });
+    site.page("/plain", "plain", "text/plain");
+    CUrlResponse response;
+    response.gzip = true;
+    ASSERT_TRUE(Fetch(response, request("/plain"), 0));
+    EXPECT_FALSE(response.gzip);
+    ASSERT_TRUE(Fetch(response, request("/note"), 0));
+    EXPECT_TRUE(response.gzip);
+}
+
+// A thousand small pictures must not cost a thousand handshakes.
+TEST_P(FetchBasics, OneThreadReusesItsConnection) {
+    site.page("/small", "tiny");
+    for (bool reuse : {true, false}) {
+        NetConfig config = netConfig();
+        config.reuseConnections = reuse;
+        ASSERT_TRUE(setNetConfig(config));
+        const qint64 before = newConnectionCount();
+        for (int i = 0; i < 5; ++i) {
+            CUrlResponse response;
+            ASSERT_TRUE(Fetch(response, request("/small"), 0));
+        }
+        // The first request may still find the previous test's connection.
+        if (reuse)
+            EXPECT_LE(newConnectionCount() - before, 1);
+        else
+            EXPECT_EQ(newConnectionCount() - before, 5);
+    }
+}
+
+TEST_P(FetchBasics, AConnectionThatCannotBeMadeFails) {
+    NetConfig config = netConfig();
+    config.connectTo = {QStringLiteral(":80:127.0.0.1:1"), QStringLiteral(":443:127.0.0.1:1")};
+    ASSERT_TRUE(setNetConfig(config));
+    CUrlRequest req = request("/a");
+    req.attempts = 3;
+    req.pauseSeconds = 5;
+    CUrlResponse response;
+    EXPECT_FALSE(Fetch(response, req, 0));
+    EXPECT_EQ(pauses.sleeps(), QList<qint64>({5000, 5000, 5000}));
+}
+
+} // namespace
+} // namespace phodex::test
