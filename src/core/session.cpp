@@ -33,6 +33,26 @@ void Session::setSubFolder(const QString& folder) {
     m_subFolder = folder;
 }
 
+QString Session::addressText() const {
+    std::lock_guard lock(m_mutex);
+    return m_addressText;
+}
+
+void Session::setAddressText(const QString& text) {
+    std::lock_guard lock(m_mutex);
+    m_addressText = text;
+}
+
+QString Session::qzonePageToken() const {
+    std::lock_guard lock(m_mutex);
+    return m_qzonePageToken;
+}
+
+void Session::setQzonePageToken(const QString& token) {
+    std::lock_guard lock(m_mutex);
+    m_qzonePageToken = token;
+}
+
 SettingsRecord Session::settings() const {
     std::lock_guard lock(m_mutex);
     return m_settings;

@@ -78,6 +78,15 @@ public:
     void setOwnerFolder(const QString& folder);
     QString subFolder() const;
     void setSubFolder(const QString& folder);
+    // The address box text as it was when the running job started: the
+    // window (or the command line) sets it before starting a job, so that a
+    // picture operation never sees what the user typed meanwhile.
+    QString addressText() const;
+    void setAddressText(const QString& text);
+    // The QQ Zone page token the login window captured the last time it was
+    // closed on a QQ page; "" when none. The QQ group requests carry it.
+    QString qzonePageToken() const;
+    void setQzonePageToken(const QString& token);
 
     // The settings record: the window changes it while jobs run, so a job
     // takes a copy when it starts and changes go through updateSettings.
@@ -96,6 +105,8 @@ private:
     std::array<QString, 3> m_slots;
     QString m_ownerFolder;
     QString m_subFolder;
+    QString m_addressText;
+    QString m_qzonePageToken;
     SettingsRecord m_settings;
     ExtensionSettings m_extension;
 };
