@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "net/acceptance.h"
 
+#include "net/failure.h"
 #include "net/inflate.h"
-#include "net/netlog.h"
 #include "net/partfile.h"
 
 namespace phodex {
@@ -12,7 +12,7 @@ namespace {
 // The bytes to judge; false when they cannot be had within the memory limit.
 bool judgedBytes(CUrlResponse& response, int flags, PartFile* file, QByteArray& bytes) {
     if (file && !file->readAll(bytes, kMaxMemoryBody)) {
-        qCDebug(lcNet) << "cannot check" << file->partPath();
+        noteFailure(QStringLiteral("%1 is too large to check").arg(file->partPath()));
         return false;
     }
     const QByteArray& raw = file ? bytes : response.body;
@@ -22,8 +22,10 @@ bool judgedBytes(CUrlResponse& response, int flags, PartFile* file, QByteArray& 
         return true;
     }
     QByteArray inflated;
-    if (InflateChecked(raw, inflated) == InflateResult::TooLarge)
+    if (InflateChecked(raw, inflated) == InflateResult::TooLarge) {
+        noteFailure(QStringLiteral("the reply inflates beyond the memory limit"));
         return false;
+    }
     if (inflated.isEmpty()) {
         // Not compressed after all: judge it as it came.
         response.gzip = false;
@@ -37,13 +39,24 @@ bool judgedBytes(CUrlResponse& response, int flags, PartFile* file, QByteArray& 
 } // namespace
 
 bool acceptBody(CUrlResponse& response, const CUrlRequest& request, int flags, PartFile* file) {
-    if (request.minLength == 0 && request.retryMarker.isEmpty())
-        return (file ? file->size() : response.body.size()) > 0;
+    if (request.minLength == 0 && request.retryMarker.isEmpty()) {
+        if ((file ? file->size() : response.body.size()) > 0)
+            return true;
+        noteFailure(request.url + QStringLiteral(": empty reply"));
+        return false;
+    }
     QByteArray bytes;
     if (!judgedBytes(response, flags, file, bytes))
         return false;
-    return bytes.size() > qsizetype(request.minLength) &&
-           (request.retryMarker.isEmpty() || !bytes.contains(request.retryMarker));
+    if (bytes.size() <= qsizetype(request.minLength)) {
+        noteFailure(request.url + QStringLiteral(": reply too short"));
+        return false;
+    }
+    if (!request.retryMarker.isEmpty() && bytes.contains(request.retryMarker)) {
+        noteFailure(request.url + QStringLiteral(": the reply asks to try again"));
+        return false;
+    }
+    return true;
 }
 
 } // namespace phodex

@@ -4,8 +4,8 @@
 #include "net/appliednetconfig.h"
 #include "net/bodysink.h"
 #include "net/curlhandle.h"
+#include "net/failure.h"
 #include "net/hop.h"
-#include "net/netlog.h"
 
 namespace phodex {
 
@@ -49,29 +49,33 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     response.gzip = false;
     std::optional<Hop::Target> target = firstTarget(request);
     if (!target) {
-        qCDebug(lcNet).noquote() << QStringLiteral("网址解析出错：%1").arg(request.url);
+        noteFailure(QStringLiteral("网址解析出错：%1").arg(request.url));
         return false;
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();
     BodySink sink(request, response, file);
-    for (int redirects = 0; redirects <= kMaxRedirects && !isCancelled(request); ++redirects) {
+    for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
+        if (isCancelled(request)) {
+            noteFailure(request.url + QStringLiteral(": cancelled"));
+            return false;
+        }
         Hop hop(request, response, sink, flags);
         switch (hop.run(freshThreadHandle(), *config, *target)) {
         case Hop::Outcome::Final:
             return true;
         case Hop::Outcome::Failed:
-            qCDebug(lcNet).noquote() << target->url.toString() << hop.failure();
+            noteFailure(target->url.toString() + QStringLiteral(": ") + hop.failure());
             return false;
         case Hop::Outcome::Redirect:
             target = redirected(*target, hop);
             if (!target) {
-                qCDebug(lcNet).noquote() << "bad redirect from" << request.url;
+                noteFailure(request.url +
+                            QStringLiteral(": redirected to an address that cannot be fetched"));
                 return false;
             }
         }
     }
-    if (!isCancelled(request))
-        qCDebug(lcNet).noquote() << "too many redirects:" << request.url;
+    noteFailure(request.url + QStringLiteral(": too many redirects"));
     return false;
 }
 

@@ -4,7 +4,7 @@
 #include "net/acceptance.h"
 #include "net/attempt.h"
 #include "net/curlhandle.h"
-#include "net/netlog.h"
+#include "net/failure.h"
 #include "net/pacer.h"
 #include "net/partfile.h"
 
@@ -23,7 +23,7 @@ std::unique_ptr<PartFile> partFileFor(const CUrlRequest& request) {
 bool commit(PartFile* file) {
     if (!file || file->commit())
         return true;
-    qCDebug(lcNet).noquote() << "写入文件失败" << file->error();
+    noteFailure(QStringLiteral("写入文件失败: %1").arg(file->error()));
     return false;
 }
 

@@ -16,6 +16,10 @@ bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags);
 // One attempt, without the acceptance checks of Fetch.
 bool FetchOnce(CUrlResponse& response, const CUrlRequest& request, int flags);
 
+// Why the calling thread's latest failed attempt failed, in one line of
+// text for diagnostics ("" before any failure).
+QString LastFetchFailure();
+
 // Closes the calling thread's open connections now instead of when the thread ends.
 void CloseThreadConnections();
 
