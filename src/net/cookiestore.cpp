@@ -80,8 +80,10 @@ QList<QNetworkCookie> CookieStore::liveCookies() const {
 
 QUrl cookieOrigin(const QNetworkCookie& cookie) {
     QString host = cookie.domain();
-    while (host.startsWith(u'.'))
-        host.remove(0, 1);
+    // A domain cookie comes from a host below its domain. Were the host the
+    // domain itself, the public-suffix check would let ".com" through.
+    if (host.startsWith(u'.'))
+        host.prepend(u'a');
     QUrl origin;
     origin.setScheme(cookie.isSecure() ? QStringLiteral("https") : QStringLiteral("http"));
     origin.setHost(host);

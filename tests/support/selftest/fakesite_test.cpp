@@ -167,10 +167,11 @@ TEST_F(FakeSiteTest, RequestsAreRecordedAndTheLastRouteWins) {
 TEST_F(FakeSiteTest, TextIsNeverCompressedBehindTheRoutesBack) {
     const std::string text(5000, 'x');
     site.page("/page", text);
-    const Transfer t = fetch(site, "https://www.douban.com/page", [](CURL* curl) {
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER,
-                         curl_slist_append(nullptr, "Accept-Encoding: gzip, deflate"));
+    curl_slist* headers = curl_slist_append(nullptr, "Accept-Encoding: gzip, deflate");
+    const Transfer t = fetch(site, "https://www.douban.com/page", [headers](CURL* curl) {
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     });
+    curl_slist_free_all(headers);
     EXPECT_EQ(t.body, text);
     EXPECT_EQ(site.lastRequestTo("/page")->header("Accept-Encoding"), "gzip, deflate");
 }
