@@ -9,9 +9,10 @@ namespace phodex::cli {
 namespace {
 
 // In the order of the help text.
-constexpr std::array<const Command*, 2> kCommands = {
+constexpr std::array<const Command*, 3> kCommands = {
     &kSitesCommand,
     &kClassifyCommand,
+    &kListCommand,
 };
 
 } // namespace

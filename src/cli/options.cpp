@@ -13,6 +13,15 @@ constexpr std::array kGlobalOptions = {
     OptionSpec{"work-dir", "DIR", false,
                "keep the settings and other working files in DIR (unless the current "
                "folder already holds them)"},
+    OptionSpec{"connect-to", "HOST:PORT:HOST2:PORT2", true,
+               "send requests for HOST:PORT to HOST2:PORT2 instead, as curl's --connect-to"},
+    OptionSpec{"cacert", "FILE", false, "trust the certificate authorities of this PEM file too"},
+    OptionSpec{"insecure", nullptr, false, "do not verify TLS certificates"},
+    OptionSpec{"proxy", "URL", false, "use this proxy (\"\" for none)"},
+    OptionSpec{"cookies", "FILE", false, "import the cookies of a Netscape cookies.txt file"},
+    OptionSpec{"yes", nullptr, false, "answer yes to every question a job asks"},
+    OptionSpec{"no", nullptr, false, "answer no to every question a job asks (the default)"},
+    OptionSpec{"quiet", nullptr, false, "no progress lines on stderr"},
     OptionSpec{"help", nullptr, false, "show this help, or a command's help after it"},
 };
 

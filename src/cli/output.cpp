@@ -22,4 +22,8 @@ void printError(const QString& message) {
     writeLine(stderr, QStringLiteral("phodex-cli: ") + message);
 }
 
+void printProgress(const QString& line) {
+    writeLine(stderr, line);
+}
+
 } // namespace phodex::cli

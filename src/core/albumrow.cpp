@@ -31,6 +31,18 @@ AlbumRowTexts AlbumRowTextsFor(const AlbumInfo& album, int row) {
     return texts;
 }
 
+QJsonObject AlbumJson(const AlbumInfo& album) {
+    QJsonObject object;
+    object[QStringLiteral("index")] = album.listIndex + 1;
+    object[QStringLiteral("name")] = album.name;
+    object[QStringLiteral("count")] =
+        album.photoCount == -1 ? QJsonValue(QJsonValue::Null) : QJsonValue(album.photoCount);
+    object[QStringLiteral("remark")] = AlbumRemarkText(album.flags);
+    object[QStringLiteral("key")] = album.key;
+    object[QStringLiteral("cover")] = album.cover;
+    return object;
+}
+
 QString AlbumThumbCaption(const AlbumInfo& album) {
     return QStringLiteral("%1.%2").arg(album.listIndex + 1).arg(album.name);
 }

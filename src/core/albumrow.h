@@ -3,6 +3,7 @@
 
 #include "core/album.h"
 
+#include <QJsonObject>
 #include <QString>
 
 namespace phodex {
@@ -22,6 +23,10 @@ AlbumRowTexts AlbumRowTextsFor(const AlbumInfo& album, int row);
 
 QString AlbumCountText(qint32 photoCount);
 QString AlbumRemarkText(qint32 flags);
+
+// One album for machine readers: index (1-based), name, count (null when the
+// site did not tell), remark, key and cover.
+QJsonObject AlbumJson(const AlbumInfo& album);
 
 // The caption of a cell of the thumbnail view: "%d.%s" with listIndex + 1.
 QString AlbumThumbCaption(const AlbumInfo& album);

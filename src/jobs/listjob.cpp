@@ -100,6 +100,7 @@ void ListJob::body(const ListJobRequest& request) {
     s.setExtension(extension);
     s.setOwnerFolder({});
     s.setSubFolder({});
+    s.setAddressText(request.address);
     ListJobResult result;
     if (request.address.isEmpty()) {
         m_env.prompt.information(kNoAddress);

@@ -8,5 +8,6 @@ namespace phodex::cli {
 
 extern const Command kSitesCommand;
 extern const Command kClassifyCommand;
+extern const Command kListCommand;
 
 } // namespace phodex::cli

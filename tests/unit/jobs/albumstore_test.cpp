@@ -116,6 +116,22 @@ TEST(AlbumRowTest, RowsShowNumberNameCountAndRemark) {
     }
 }
 
+TEST(AlbumRowTest, JsonCarriesWhatTheGridShowsAndWhatFindsTheAlbumAgain) {
+    AlbumInfo album = Named("Trip", "/album/7");
+    album.cover = "http://pics.example/7.jpg";
+    album.listIndex = 4;
+    album.flags = kAlbumFriendsOnly;
+    QJsonObject json = AlbumJson(album);
+    EXPECT_EQ(json.value("index").toInt(), 5);
+    EXPECT_EQ(json.value("name").toString(), "Trip");
+    EXPECT_TRUE(json.value("count").isNull());
+    EXPECT_EQ(json.value("remark").toString(), "好友可见");
+    EXPECT_EQ(json.value("key").toString(), "/album/7");
+    EXPECT_EQ(json.value("cover").toString(), "http://pics.example/7.jpg");
+    album.photoCount = 0;
+    EXPECT_EQ(AlbumJson(album).value("count").toInt(-1), 0);
+}
+
 TEST(AlbumRowTest, ThumbnailCaptionNumbersFromOne) {
     AlbumInfo album = Named("Trip");
     album.listIndex = 0;
