@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/sitetable.h"
 
+#include "adapters/qzone/qzoneadapters.h"
 #include "core/catalogue.h"
 
 namespace phodex {
@@ -119,7 +120,9 @@ void SetNotLanded(SiteTable& t) {
 
 // Each adapter family sets its operations here as it lands, replacing the
 // stand-ins.
-void SetLanded(SiteTable&) {}
+void SetLanded(SiteTable& t) {
+    SetQqOperations(t);
+}
 
 } // namespace
 

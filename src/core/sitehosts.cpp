@@ -57,6 +57,15 @@ constexpr std::array kHosts = {
     SiteHostEntry{JdItemMarker, Marker, u"item.jd."},
     SiteHostEntry{QzoneProxyHost, HostName, u"h5.qzone.qq.com"},
     SiteHostEntry{QzonePostsHost, HostName, u"taotao.qq.com"},
+    SiteHostEntry{QzoneUserHost, HostName, u"user.qzone.qq.com"},
+    SiteHostEntry{QzonePortalHost, HostName, u"qzone.qq.com"},
+    SiteHostEntry{QzoneRouteHost, HostName, u"route.store.qq.com"},
+    SiteHostEntry{QzoneRawStoreHost, HostName, u"r.photo.store.qq.com"},
+    SiteHostEntry{QzonePhotoShortHost, Marker, u"photo.qq.com"},
+    SiteHostEntry{QzonePhotoHost, HostName, u"photo.qzone.qq.com"},
+    SiteHostEntry{QzonePostsAppHost, HostName, u"qzs.qq.com"},
+    SiteHostEntry{QqGroupPhotoHost, HostName, u"u.photo.qzone.qq.com"},
+    SiteHostEntry{TencentWeiboApiHost, HostName, u"api.t.qq.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -71,7 +71,17 @@ enum class HostRole : int {
     JdItemMarker,   // product pages: the item host label, a dot, the JD domain name and a dot
     QzoneProxyHost, // the mobile proxy in front of the QQ Zone services
     QzonePostsHost, // the shuoshuo (posts) service behind the proxy
-    Count           // keep last
+    // QQ Zone, QQ group and Tencent Weibo services by role.
+    QzoneUserHost,       // the user spaces: "/<QQ number>" is a space's home page
+    QzonePortalHost,     // the portal home of the space site
+    QzoneRouteHost,      // tells which hosts serve an owner (behind the proxy)
+    QzoneRawStoreHost,   // the store of original uploads
+    QzonePhotoShortHost, // the photo host as the route names it ...
+    QzonePhotoHost,      // ... and its name under the space domain
+    QzonePostsAppHost,   // serves the posts application page
+    QqGroupPhotoHost,    // the group photo service behind the proxy
+    TencentWeiboApiHost,
+    Count // keep last
 };
 
 struct SiteHostEntry {

@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 # a domain (user.qzone.qq.com, a1.photo.store.qq.com ...) need their own entry,
 # because a wildcard covers exactly one label.
 domains=(
-  qq.com qzone.qq.com photo.qq.com store.qq.com photo.store.qq.com qun.qq.com t.qq.com
+  qq.com qzone.qq.com photo.qzone.qq.com photo.qq.com store.qq.com photo.store.qq.com qun.qq.com t.qq.com
   m.qzone.qq.com qpic.cn photo.qpic.cn gtimg.cn qlogo.cn gtimg.com idqqimg.com
   163.com photo.163.com 126.net ph.126.net 127.net nosdn.127.net lf127.net lofter.com
   baidu.com hiphotos.baidu.com bdimg.com bdstatic.com

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/qzone/tencentweibo.h"
+
+#include "adapters/qzone/qqcommon.h"
+
+#include <QUrl>
+
+namespace phodex {
+
+QString TencentWeiboHeaders() {
+    return QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
+           QqHome(HostRole::TencentWeiboApiHost) + QStringLiteral("proxy.html");
+}
+
+QString TencentWeiboAlbumService(const QString& query, const QString& rest) {
+    const QString api = QStringLiteral("https://") + SiteHosts::get(HostRole::TencentWeiboApiHost);
+    return api + QStringLiteral("/asyn/gettopicalbum.php?") + query +
+           QStringLiteral("&apiType=14&apiHost=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(api)) + rest;
+}
+
+} // namespace phodex
