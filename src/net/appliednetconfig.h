@@ -3,7 +3,7 @@
 
 #include "net/netconfig.h"
 
-#include <QByteArray>
+#include <QTemporaryFile>
 #include <memory>
 
 // What the engine reads from the process-wide configuration per request.
@@ -11,7 +11,14 @@ namespace phodex {
 
 struct AppliedNetConfig {
     NetConfig config;
-    QByteArray caBundle; // system authorities followed by the extra ones; empty: system only
+    // The file of authorities to trust besides the system's; empty: none. With
+    // a system certificate folder it is the extra file itself (the folder is
+    // read lazily, certificate by certificate); without one, a private copy of
+    // the system bundle with the extra authorities appended. A bundle is
+    // parsed again for every new connection, which costs a lot more than the
+    // handshake itself.
+    QString caFile;
+    std::shared_ptr<QTemporaryFile> caBundleCopy;
 };
 
 std::shared_ptr<const AppliedNetConfig> appliedNetConfig();

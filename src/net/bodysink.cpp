@@ -19,7 +19,7 @@ bool BodySink::begin(std::optional<quint64> contentLength) {
     // A body cut at markers may stay small however long the reply is.
     const bool mayShrink =
         m_cutMarkers && !(m_request.startMarker.isEmpty() && m_request.endMarker.isEmpty());
-    if (contentLength && !withinLimits(*contentLength, true, !mayShrink)) {
+    if (contentLength && !withinLimits(*contentLength, true, !m_file && !mayShrink)) {
         m_failure += QStringLiteral(" (Content-Length %1)").arg(*contentLength);
         return false;
     }

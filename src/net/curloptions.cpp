@@ -3,6 +3,7 @@
 
 #include "net/agents.h"
 
+#include <QFile>
 #include <algorithm>
 
 namespace phodex {
@@ -14,11 +15,8 @@ void applyTls(CURL* handle, const AppliedNetConfig& config) {
         curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 0L);
         curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 0L);
     }
-    if (!config.caBundle.isEmpty()) {
-        curl_blob blob{const_cast<char*>(config.caBundle.constData()),
-                       size_t(config.caBundle.size()), CURL_BLOB_NOCOPY};
-        curl_easy_setopt(handle, CURLOPT_CAINFO_BLOB, &blob);
-    }
+    if (!config.caFile.isEmpty())
+        curl_easy_setopt(handle, CURLOPT_CAINFO, QFile::encodeName(config.caFile).constData());
 }
 
 } // namespace

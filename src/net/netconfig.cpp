@@ -3,6 +3,7 @@
 #include "net/curlhandle.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <atomic>
 #include <curl/curl.h>
 #include <mutex>
@@ -30,34 +31,48 @@ bool validConnectTo(const QString& rule) {
     return colons == 3 && !inBrackets;
 }
 
-QByteArray systemCaBundle() {
+// libcurl's built-in default for CURLINFO_CAINFO or CURLINFO_CAPATH.
+QString curlDefault(CURLINFO what) {
     ensureCurlGlobalInit();
     CURL* probe = curl_easy_init();
     char* path = nullptr;
-    QByteArray bundle;
-    if (probe && curl_easy_getinfo(probe, CURLINFO_CAINFO, &path) == CURLE_OK && path) {
-        QFile file(QString::fromLocal8Bit(path));
-        if (file.open(QIODevice::ReadOnly))
-            bundle = file.readAll();
-    }
+    const bool known = probe && curl_easy_getinfo(probe, what, &path) == CURLE_OK && path;
+    const QString value = known ? QString::fromLocal8Bit(path) : QString();
     curl_easy_cleanup(probe);
-    return bundle;
+    return value;
 }
 
-bool buildCaBundle(const QString& caFile, QByteArray& bundle, QString* error) {
-    QFile file(caFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool useExtraAuthorities(const QString& caFile, AppliedNetConfig& applied, QString* error) {
+    const QByteArray extra = readAll(caFile);
+    if (extra.isEmpty()) {
         if (error)
             *error = QStringLiteral("cannot read the CA file %1").arg(caFile);
         return false;
     }
-    const QByteArray extra = file.readAll();
     if (!extra.contains("-----BEGIN CERTIFICATE-----")) {
         if (error)
             *error = QStringLiteral("no PEM certificate in %1").arg(caFile);
         return false;
     }
-    bundle = systemCaBundle() + '\n' + extra;
+    const QString systemFolder = curlDefault(CURLINFO_CAPATH);
+    if (!systemFolder.isEmpty() && QFileInfo(systemFolder).isDir()) {
+        applied.caFile = QFileInfo(caFile).absoluteFilePath();
+        return true;
+    }
+    auto copy = std::make_shared<QTemporaryFile>();
+    if (!copy->open() || copy->write(readAll(curlDefault(CURLINFO_CAINFO)) + '\n' + extra) < 0 ||
+        !copy->flush()) {
+        if (error)
+            *error = QStringLiteral("cannot write a temporary file: %1").arg(copy->errorString());
+        return false;
+    }
+    applied.caBundleCopy = copy;
+    applied.caFile = copy->fileName();
     return true;
 }
 
@@ -73,7 +88,7 @@ bool setNetConfig(const NetConfig& config, QString* error) {
             return false;
         }
     }
-    if (!config.caFile.isEmpty() && !buildCaBundle(config.caFile, applied->caBundle, error))
+    if (!config.caFile.isEmpty() && !useExtraAuthorities(config.caFile, *applied, error))
         return false;
     std::lock_guard lock(g_mutex);
     g_applied = std::move(applied);

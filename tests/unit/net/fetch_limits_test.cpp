@@ -93,11 +93,16 @@ TEST_P(FetchLimits, MemoryBodiesStopAtTheCapFilesDoNot) {
     EXPECT_FALSE(Fetch(response, request("/huge-announced"), 0));
     EXPECT_TRUE(response.body.isEmpty());
 
+    site.get("/huge-file", [overCap](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(overCap, 'f'), "application/octet-stream");
+    });
     QTemporaryDir dir;
-    CUrlRequest toFile(url("/huge"), dir.filePath(QStringLiteral("huge.bin")), 10000);
-    EXPECT_TRUE(Fetch(response, toFile, 0));
-    EXPECT_EQ(QFileInfo(toFile.savePath).size(), qint64(overCap));
-    EXPECT_TRUE(response.body.isEmpty());
+    for (const char* path : {"/huge", "/huge-file"}) {
+        CUrlRequest toFile(url(path), dir.filePath(QStringLiteral("huge.bin")), 10000);
+        EXPECT_TRUE(Fetch(response, toFile, 0)) << path;
+        EXPECT_EQ(QFileInfo(toFile.savePath).size(), qint64(overCap)) << path;
+        EXPECT_TRUE(response.body.isEmpty()) << path;
+    }
 }
 
 TEST_P(FetchLimits, AGzipBombNeverInflatesPastTheCap) {

@@ -185,3 +185,70 @@ TEST_P(FetchBasics, AConnectionThatCannotBeMadeFails) {
 
 } // namespace
 } // namespace phodex::test
+
+namespace phodex::test {
+namespace {
+
+class FetchConfig : public ::testing::Test {
+protected:
+    void TearDown() override {
+        CloseThreadConnections();
+        setNetConfig(NetConfig{});
+    }
+    FakeSite site;
+};
+
+// Certificates are verified unless --insecure says otherwise.
+TEST_F(FetchConfig, TlsIsVerifiedAgainstTheTrustedAuthorities) {
+    site.page("/a", "secret");
+    NetConfig config;
+    config.connectTo = site.connectToRules();
+    config.proxy = QString();
+    const QString address = QStringLiteral("https://www.douban.com/a");
+    struct Case {
+        QString caFile;
+        bool insecure;
+        bool fetched;
+    } cases[] = {{QString(), false, false}, {QString(), true, true}, {testCaFile(), false, true}};
+    for (const Case& c : cases) {
+        config.caFile = c.caFile;
+        config.insecure = c.insecure;
+        ASSERT_TRUE(setNetConfig(config));
+        CloseThreadConnections();
+        CUrlResponse response;
+        EXPECT_EQ(Fetch(response, CUrlRequest(address, {}, 5000), 0), c.fetched)
+            << c.caFile.toStdString() << c.insecure;
+    }
+}
+
+TEST_F(FetchConfig, UnusableSettingsAreRefusedAndChangeNothing) {
+    NetConfig good;
+    good.connectTo = {QStringLiteral("www.douban.com:443:127.0.0.1:4443"),
+                      QStringLiteral(":80:[::1]:8080")};
+    ASSERT_TRUE(setNetConfig(good));
+    NetConfig bad[3];
+    bad[0].caFile = QStringLiteral("/no/such/ca.pem");
+    bad[1].caFile = QStringLiteral(PHODEX_FIXTURES "/../unit/net/fetch_test.cpp"); // not PEM
+    bad[2].connectTo = {QStringLiteral("www.douban.com:127.0.0.1")};
+    for (const NetConfig& config : bad) {
+        QString error;
+        EXPECT_FALSE(setNetConfig(config, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(netConfig().connectTo, good.connectTo);
+    }
+}
+
+// Through a proxy the request goes to the proxy with the whole address.
+TEST_F(FetchConfig, AProxyGetsTheRequest) {
+    NetConfig config;
+    config.proxy = QStringLiteral("http://127.0.0.1:%1").arg(site.httpPort());
+    ASSERT_TRUE(setNetConfig(config));
+    CUrlResponse response;
+    EXPECT_TRUE(
+        Fetch(response, CUrlRequest(QStringLiteral("http://www.douban.com/via"), {}, 5000), 0));
+    ASSERT_FALSE(site.requests().empty());
+    EXPECT_EQ(site.requests().back().target, "http://www.douban.com/via");
+}
+
+} // namespace
+} // namespace phodex::test
