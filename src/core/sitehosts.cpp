@@ -66,6 +66,12 @@ constexpr std::array kHosts = {
     SiteHostEntry{QzonePostsAppHost, HostName, u"qzs.qq.com"},
     SiteHostEntry{QqGroupPhotoHost, HostName, u"u.photo.qzone.qq.com"},
     SiteHostEntry{TencentWeiboApiHost, HostName, u"api.t.qq.com"},
+    SiteHostEntry{BaiduPassportHost, HostName, u"passport.baidu.com"},
+    SiteHostEntry{WeiboHost, HostName, u"weibo.com"},
+    SiteHostEntry{TaobaoLoginHost, HostName, u"login.taobao.com"},
+    SiteHostEntry{HuabanHost, HostName, u"huaban.com"},
+    SiteHostEntry{HupuPassportHost, HostName, u"passport.hupu.com"},
+    SiteHostEntry{InstagramHost, HostName, u"www.instagram.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -81,6 +81,13 @@ enum class HostRole : int {
     QzonePostsAppHost,   // serves the posts application page
     QqGroupPhotoHost,    // the group photo service behind the proxy
     TencentWeiboApiHost,
+    // Login pages the login windows open.
+    BaiduPassportHost,
+    WeiboHost,
+    TaobaoLoginHost,
+    HuabanHost,
+    HupuPassportHost,
+    InstagramHost,
     Count // keep last
 };
 
