@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "browser/browseraddress.h"
+
+namespace phodex {
+namespace {
+
+const QString kWebPrefix = QStringLiteral("http://");
+
+bool IsBlank(const QString& address) {
+    return address == QLatin1String(kBlankPage);
+}
+
+} // namespace
+
+QString NavigationAddress(const QString& address) {
+    if (address.contains(QLatin1String("://")) || IsBlank(address))
+        return address;
+    if ((address.size() > 1 && address[1] == u':') || address.startsWith(u'/'))
+        return QStringLiteral("file://") + address;
+    return kWebPrefix + address;
+}
+
+QString TypedBrowserAddress(const QString& text) {
+    const QString address = text.trimmed();
+    if (address.toLower().startsWith(QLatin1String("http")) || IsBlank(address))
+        return address;
+    return kWebPrefix + address;
+}
+
+QString ReportedAddress(const QString& address) {
+    return IsBlank(address) ? QString() : address;
+}
+
+} // namespace phodex

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+// The browser as the jobs' worker threads use it.
+#include "browser/browserenv.h"
+#include "browser/webbrowser.h"
+#include "browser/webbrowserbridge.h"
+#include "browserworld.h"
+#include "net/cookiejar.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace phodex {
+namespace {
+
+using namespace std::chrono_literals;
+using test::BrowserWorld;
+using test::HtmlPage;
+using test::RunOnWorker;
+using test::WaitFor;
+
+QString Yupoo(const std::string& path) {
+    return BrowserWorld::address("www.yupoo.com", path.c_str());
+}
+
+class BrowserBridgeTest : public testing::Test {
+protected:
+    static BridgeOptions Options() {
+        BridgeOptions options;
+        options.loginTickMs = 20;
+        return options;
+    }
+    WebBrowserBridge bridge{BrowserWorld::env(), Options()};
+};
+
+TEST_F(BrowserBridgeTest, CaptureReturnsTheBodyAsItsScriptsLeftIt) {
+    const std::string body = "<p id=\"a\">albums</p><div id=\"b\"></div>"
+                             "<script>document.getElementById('b').textContent = "
+                             "'made by ' + 'script';</script>";
+    BrowserWorld::site().page("/capture/page", HtmlPage("albums", body));
+    const auto text = RunOnWorker<QString>(
+        [this] { return bridge.capturePageText(Yupoo("/capture/page"), 20000); }, 60s);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, QString::fromStdString(body).replace(
+                         QStringLiteral("<div id=\"b\"></div>"),
+                         QStringLiteral("<div id=\"b\">made by script</div>")));
+    // Done: the host is back on a blank page.
+    EXPECT_TRUE(WaitFor([this] { return bridge.host().currentAddress().isEmpty(); }, 10s));
+}
+
+TEST_F(BrowserBridgeTest, CapturesAskedForAtOnceEachGetTheirOwnPage) {
+    BrowserWorld::site().page("/capture/one", HtmlPage("one", "<p>pages one</p>"));
+    BrowserWorld::site().page("/capture/two", HtmlPage("two", "<p>pages two</p>"));
+    // Both pages have an "s": the text a capture waits for.
+    const auto texts = RunOnWorker<std::pair<QString, QString>>(
+        [this] {
+            auto second = std::make_shared<Completion<QString>>();
+            std::thread([this, second] {
+                second->set(bridge.capturePageText(Yupoo("/capture/two"), 20000));
+            }).detach();
+            const QString first = bridge.capturePageText(Yupoo("/capture/one"), 20000);
+            return std::pair{first, second->waitFor(60s).value_or(QStringLiteral("(none)"))};
+        },
+        90s);
+    ASSERT_TRUE(texts.has_value());
+    EXPECT_EQ(texts->first, QStringLiteral("<p>pages one</p>"));
+    EXPECT_EQ(texts->second, QStringLiteral("<p>pages two</p>"));
+}
+
+TEST_F(BrowserBridgeTest, NavigationWaitsForThePageThenLeavesIt) {
+    BrowserWorld::site().page("/nav/shop", HtmlPage("shop", "<p>shop</p>"));
+    const auto loaded = RunOnWorker<bool>(
+        [this] { return bridge.navigateAndWait(Yupoo("/nav/shop"), 20000); }, 60s);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_TRUE(*loaded);
+    EXPECT_EQ(BrowserWorld::site().countOf("/nav/shop"), 1);
+    EXPECT_TRUE(WaitFor([this] { return bridge.host().currentAddress().isEmpty(); }, 10s));
+}
+
+TEST_F(BrowserBridgeTest, CookiesForAnAddressArePairsJoinedBySemicolons) {
+    ASSERT_TRUE(WaitFor([this] { return bridge.host().isReady(); }, 60s));
+    const QUrl origin(QStringLiteral("https://photo.yupoo.com/"));
+    QNetworkCookie a("a", "1"), b("b", "2"), other("c", "3");
+    a.setDomain(QStringLiteral("photo.yupoo.com"));
+    b.setDomain(QStringLiteral(".yupoo.com"));
+    other.setDomain(QStringLiteral("huaban.com"));
+    for (QNetworkCookie* cookie : {&a, &b, &other}) {
+        cookie->setPath(QStringLiteral("/"));
+        CookieJar::instance().insert(*cookie, origin);
+    }
+    const auto text = RunOnWorker<QString>(
+        [this] { return bridge.cookiesFor(QStringLiteral("photo.yupoo.com/photos/u/")); }, 10s);
+    ASSERT_TRUE(text.has_value());
+    QStringList pairs = text->split(u';');
+    pairs.sort();
+    EXPECT_EQ(pairs, (QStringList{QStringLiteral("a=1"), QStringLiteral("b=2")}))
+        << qPrintable(*text);
+}
+
+TEST_F(BrowserBridgeTest, LoginModeFourWindowClosesByItselfAndTheWorkerGoesOn) {
+    BrowserWorld::site().page("/login/wait", HtmlPage("login", "<p>log in here</p>"));
+    const auto returned = RunOnWorker<bool>(
+        [this] {
+            bridge.loginAndWait(Yupoo("/login/wait"), 4);
+            return true;
+        },
+        60s);
+    ASSERT_TRUE(returned.has_value());
+    WaitFor([] { return false; }, 50ms); // the closed window's deletion
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
+}
+
+TEST(BrowserBridgeWithoutWindows, ALoginIsOneMessageAndNoWindow) {
+    QStringList messages;
+    BridgeOptions options;
+    options.loginWindows = false;
+    options.loginUnavailable = [&messages](const QString& text) { messages << text; };
+    WebBrowserBridge bridge(BrowserWorld::env(), options);
+    bridge.loginAndWait(Yupoo("/login/never"), 0);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(kLoginUnavailable)});
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<QDialog*>(window), nullptr);
+}
+
+TEST(BrowserBridgeFailedHost, AnswersAtOnceWithNothing) {
+    QTemporaryFile blocker; // a file where the profile's folder would go
+    ASSERT_TRUE(blocker.open());
+    QStringList notices;
+    BrowserSetup setup;
+    setup.profileFolder = blocker.fileName() + QStringLiteral("/profile");
+    setup.storageName = QStringLiteral("failing");
+    setup.failureNotice = [&notices](const QString& text) { notices << text; };
+    BrowserEnvironment env(setup);
+    EXPECT_FALSE(env.usable());
+    WebBrowserBridge bridge(env, {});
+    ASSERT_TRUE(WaitFor([&] { return bridge.host().state() == CWebBrowser::State::Failed; }, 10s));
+    EXPECT_EQ(notices,
+              QStringList{QStringLiteral("Cannot create the webview environment. (0x80004005)")});
+
+    QNetworkCookie held("held", "1");
+    held.setDomain(QStringLiteral("www.yupoo.com"));
+    CookieJar::instance().insert(held, QUrl(Yupoo("/")));
+    BrowserWorld::site().page("/failed/never", "never");
+    // Limits of ten minutes: an answer within a minute was not a waited-out one.
+    const auto answers = RunOnWorker<std::tuple<QString, bool, QString>>(
+        [&bridge] {
+            return std::tuple{bridge.capturePageText(Yupoo("/failed/never"), 600000),
+                              bridge.navigateAndWait(Yupoo("/failed/never"), 600000),
+                              bridge.cookiesFor(Yupoo("/"))};
+        },
+        60s);
+    ASSERT_TRUE(answers.has_value());
+    EXPECT_EQ(std::get<0>(*answers), QString());
+    EXPECT_FALSE(std::get<1>(*answers));
+    EXPECT_EQ(std::get<2>(*answers), QString());
+    EXPECT_EQ(BrowserWorld::site().countOf("/failed/never"), 0);
+    EXPECT_EQ(notices.size(), 1);
+}
+
+} // namespace
+} // namespace phodex
