@@ -5,24 +5,17 @@
 
 namespace phodex {
 
-namespace {
-
-bool NameTaken(const std::vector<AlbumInfo>& albums, const QString& name) {
-    return std::any_of(albums.begin(), albums.end(),
-                       [&](const AlbumInfo& a) { return a.name == name; });
-}
-
-QString UniqueName(const std::vector<AlbumInfo>& albums, const QString& name) {
-    if (!NameTaken(albums, name))
+// The first of name, "name (1)", "name (2)" ... that no stored album has.
+QString CAlbumList::uniqueName(const QString& name) {
+    if (!m_names.contains(name))
         return name;
-    for (unsigned n = 1;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
-        if (!NameTaken(albums, candidate))
+    unsigned& number = m_nextNumber[name];
+    for (number = std::max(number, 1u);; ++number) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(number);
+        if (!m_names.contains(candidate))
             return candidate;
     }
 }
-
-} // namespace
 
 int CAlbumList::Add(const AlbumInfo& info) {
     AlbumInfo album = info;
@@ -32,7 +25,8 @@ int CAlbumList::Add(const AlbumInfo& info) {
         album.name.chop(1);
     std::lock_guard lock(m_mutex);
     album.listIndex = int(m_albums.size());
-    album.name = UniqueName(m_albums, album.name);
+    album.name = uniqueName(album.name);
+    m_names.insert(album.name);
     m_albums.push_back(std::move(album));
     return int(m_albums.size());
 }
@@ -57,6 +51,8 @@ std::vector<AlbumInfo> CAlbumList::snapshot() const {
 void CAlbumList::clear() {
     std::lock_guard lock(m_mutex);
     m_albums.clear();
+    m_names.clear();
+    m_nextNumber.clear();
     m_selectedCount = 0;
 }
 

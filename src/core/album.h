@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <mutex>
@@ -57,8 +59,14 @@ public:
     void setSelectedCount(int count);
 
 private:
+    QString uniqueName(const QString& name);
+
     mutable std::mutex m_mutex;
     std::vector<AlbumInfo> m_albums;
+    // Every stored name, and per name the first number not yet tried: names
+    // are only ever added, so a number found taken stays taken.
+    QSet<QString> m_names;
+    QHash<QString, unsigned> m_nextNumber;
     int m_selectedCount = 0;
 };
 

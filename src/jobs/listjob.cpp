@@ -35,7 +35,8 @@ ListJob::ListJob(const JobEnv& env, std::function<void()> pressDownload)
 
 ListJob::~ListJob() {
     if (m_thread.joinable()) {
-        m_env.session.listState = kListStopRequested;
+        int running = kListRunning;
+        m_env.session.listState.compare_exchange_strong(running, kListStopRequested);
         m_thread.join();
     }
 }
