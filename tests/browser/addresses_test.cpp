@@ -14,6 +14,13 @@ struct Case {
     const char16_t* out;
 };
 
+template <std::size_t N>
+void ExpectEach(const Case (&cases)[N], QString (*convert)(const QString&)) {
+    for (const Case& c : cases)
+        EXPECT_EQ(convert(QString::fromUtf16(c.in)), QString::fromUtf16(c.out))
+            << qPrintable(QString::fromUtf16(c.in));
+}
+
 TEST(BrowserAddresses, NavigationAddsTheSchemeAnAddressLacks) {
     const Case cases[] = {
         {u"www.yupoo.com/photos/a/", u"http://www.yupoo.com/photos/a/"},
@@ -22,8 +29,7 @@ TEST(BrowserAddresses, NavigationAddsTheSchemeAnAddressLacks) {
         {u"D:\\x.html", u"file://D:\\x.html"},
         {u"/home/u/x.html", u"file:///home/u/x.html"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(NavigationAddress(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+    ExpectEach(cases, NavigationAddress);
 }
 
 TEST(BrowserAddresses, TypedAddressKeepsAnyHttpSchemeInAnyCase) {
@@ -33,8 +39,7 @@ TEST(BrowserAddresses, TypedAddressKeepsAnyHttpSchemeInAnyCase) {
         {u"huaban.com/boards/1", u"http://huaban.com/boards/1"},
         {u"about:blank", u"about:blank"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(TypedBrowserAddress(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+    ExpectEach(cases, TypedBrowserAddress);
     EXPECT_EQ(ReportedAddress(QStringLiteral("about:blank")), QString());
 }
 
@@ -46,8 +51,7 @@ TEST(BrowserAddresses, ConnectToRulesBecomeHostMappings) {
         {u"huaban.com:443::8443", u""}, // no target host: no mapping
         {u"not a rule", u""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(HostResolverRule(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+    ExpectEach(cases, HostResolverRule);
 }
 
 TEST(BrowserAddresses, SwitchesQuoteWhatHoldsBlanks) {
