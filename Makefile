@@ -31,3 +31,9 @@ format:
 
 clean:
 	rm -rf build build-asan
+
+# A QQ Zone site on loopback with a few albums: downloads them with phodex-cli
+# into ./demo-albums/, no account or network needed.
+.PHONY: demo
+demo: build
+	./tools/demo-site/run-demo.sh build demo-albums
