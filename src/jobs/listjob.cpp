@@ -41,8 +41,14 @@ ListJob::~ListJob() {
     }
 }
 
+// On the job's own thread (an observer reacting to the job's last call) the
+// thread cannot join itself; it is let go to end on its own.
 void ListJob::wait() {
-    if (m_thread.joinable())
+    if (!m_thread.joinable())
+        return;
+    if (m_thread.get_id() == std::this_thread::get_id())
+        m_thread.detach();
+    else
         m_thread.join();
 }
 

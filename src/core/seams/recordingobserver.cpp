@@ -41,6 +41,8 @@ void RecordingJobObserver::detailLine(const QString& text) {
 void RecordingJobObserver::jobStateChanged(JobKind kind, int state) {
     const char* name = kind == JobKind::List ? "list" : "download";
     record(QStringLiteral("state:%1:%2").arg(QLatin1String(name)).arg(state));
+    if (onStateChanged)
+        onStateChanged(kind, state);
 }
 
 void RecordingJobObserver::progress(int done, int total) {

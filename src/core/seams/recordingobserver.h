@@ -32,8 +32,11 @@ public:
     QStringList eventsWith(const QString& prefix) const;
     std::vector<int> addedIndices() const;
 
+    // Set these before a job starts.
     // Runs after an album was recorded, on the job's thread (a test's stop button).
     std::function<void(int index)> onAlbumAdded;
+    // Runs after a job state was recorded, on the job's thread.
+    std::function<void(JobKind kind, int state)> onStateChanged;
 
 private:
     void record(const QString& line);

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <future>
+
 namespace phodex::test {
 namespace {
 
@@ -64,6 +66,26 @@ TEST_F(ListJobTest, AStopDuringTheListingKeepsTheAlbumsFoundSoFar) {
     EXPECT_EQ(observer.eventsWith("status:").last(), "获取相册列表完成，共4个");
     EXPECT_EQ(session.listState.load(), kListIdle);
     EXPECT_EQ(job.lastResult().albumCount, 4);
+}
+
+TEST_F(ListJobTest, TheButtonWorksFromTheJobsLastMessage) {
+    ServeTestSite(site, "alice", Owner(2));
+    ServeTestSite(site, "bob", Owner(1));
+    int started = 0;
+    std::promise<void> second;
+    observer.onStateChanged = [&](JobKind, int state) {
+        // The window starts the next job as soon as it sees the first one idle.
+        if (state == kListIdle && ++started == 1) {
+            EXPECT_EQ(job.pressGetList({TestSiteAddress("bob"), kTestSiteListType}),
+                      ListStart::Started);
+        } else if (state == kListIdle) {
+            second.set_value();
+        }
+    };
+    ASSERT_EQ(job.pressGetList({TestSiteAddress("alice"), kTestSiteListType}), ListStart::Started);
+    ASSERT_EQ(second.get_future().wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    job.wait();
+    EXPECT_EQ(albumNames(), QStringList{"Album 1"});
 }
 
 TEST_F(ListJobTest, ANewJobDropsTheAlbumsOfThePreviousOne) {
