@@ -9,10 +9,13 @@ namespace phodex::cli {
 namespace {
 
 // In the order of the help text.
-constexpr std::array<const Command*, 3> kCommands = {
+constexpr std::array<const Command*, 6> kCommands = {
     &kSitesCommand,
     &kClassifyCommand,
     &kListCommand,
+    &kDownloadCommand,
+    &kGetListCommand,
+    &kSettingsCommand,
 };
 
 } // namespace

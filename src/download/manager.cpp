@@ -80,11 +80,6 @@ private:
     int m_saved = 0;
 };
 
-void ShowProgress(JobObserver& observer, int done, int total) {
-    observer.detailLine(QString::fromUtf16(kProgressFormat).arg(done).arg(total));
-    observer.progress(done, total);
-}
-
 // Shows progress until every picture is done or a stop is seen.
 bool WatchProgress(WorkQueue& queue, std::atomic<bool>& stop, JobObserver& observer) {
     int shown = 0;
@@ -94,13 +89,17 @@ bool WatchProgress(WorkQueue& queue, std::atomic<bool>& stop, JobObserver& obser
         const int done = queue.waitForChange(shown);
         if (done != shown) {
             shown = done;
-            ShowProgress(observer, done, queue.total());
+            observer.progress(done, queue.total());
         }
     }
     return false;
 }
 
 } // namespace
+
+QString ProgressText(int done, int total) {
+    return QStringLiteral("已下载%1/%2......").arg(done).arg(total);
+}
 
 DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& params,
                                 Session& session, JobObserver& observer) {

@@ -10,7 +10,8 @@ namespace phodex {
 
 class JobObserver;
 
-inline constexpr char16_t kProgressFormat[] = u"已下载%1/%2......";
+// The progress line the window shows for observer.progress(done, total).
+QString ProgressText(int done, int total);
 // With a single download thread the sites are given a rest between pictures.
 inline constexpr qint64 kSingleThreadPauseMs = 2000;
 
@@ -24,7 +25,7 @@ struct DownloadOutcome {
 };
 
 // Downloads every picture of `list` into list.folder with at most
-// params.threads transfers at a time, showing "已下载%d/%d......" as workers
+// params.threads transfers at a time, reporting observer.progress as workers
 // end. A stop (session.stopFlag) ends the transfers in flight; either way
 // every worker has ended, and no part file is left, when this returns.
 // session.downloadsRunning is set while it runs.

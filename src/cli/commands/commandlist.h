@@ -9,5 +9,8 @@ namespace phodex::cli {
 extern const Command kSitesCommand;
 extern const Command kClassifyCommand;
 extern const Command kListCommand;
+extern const Command kDownloadCommand;
+extern const Command kGetListCommand;
+extern const Command kSettingsCommand;
 
 } // namespace phodex::cli

@@ -120,18 +120,22 @@ TEST_F(Manager, ShowsEachNewDoneCountUpToTheTotal) {
     });
     site.get("/pic/2.jpg", FakeSite::status(404, ""));
     const DownloadOutcome outcome = DownloadManager(Album(5), Params(3), session, observer);
-    const QStringList lines = observer.eventsWith(QStringLiteral("detail:"));
+    const QStringList lines = observer.eventsWith(QStringLiteral("progress:"));
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.last(), QStringLiteral("已下载5/5......"));
+    EXPECT_EQ(lines.last(), QStringLiteral("5/5"));
     int previous = 0;
     for (const QString& line : lines) {
-        const int done = line.section(u'/', 0, 0).mid(3).toInt();
+        const int done = line.section(u'/', 0, 0).toInt();
         EXPECT_GT(done, previous) << line.toStdString();
         previous = done;
     }
     // A failed picture counts as done but not as saved.
     EXPECT_EQ(outcome.done, 5);
     EXPECT_EQ(outcome.saved, 4);
+}
+
+TEST(ManagerText, ProgressLine) {
+    EXPECT_EQ(ProgressText(3, 20), QStringLiteral("已下载3/20......"));
 }
 
 TEST_F(Manager, NothingToDoStartsNothing) {

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+// phodex-cli get-list, download and settings, run as a user would run them,
+// against the loopback site.
+#include "support/fakesite.h"
+#include "text/codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+namespace phodex::test {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+std::string Jpeg(const std::string& text) {
+    return std::string("\xFF\xD8\xFF\xE0", 4) + text;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class CliDownload : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(work.isValid() && save.isValid());
+        site.get("/p/*", [](const httplib::Request& req, httplib::Response& res) {
+            res.set_content(Jpeg(req.path), "image/jpeg");
+        });
+    }
+
+    QStringList Command(const QStringList& arguments) const {
+        return QStringList{"--work-dir", work.path(), "--proxy", "", "--quiet"} + arguments;
+    }
+    void Start(QProcess& process, const QStringList& arguments) const {
+        process.setWorkingDirectory(work.path());
+        process.start(QStringLiteral(PHODEX_CLI), Command(arguments));
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+    static CliRun Finish(QProcess& process) {
+        EXPECT_TRUE(process.waitForFinished(60000));
+        CliRun run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+    CliRun Run(const QStringList& arguments) const {
+        QProcess process;
+        Start(process, arguments);
+        return Finish(process);
+    }
+    QString Address(const std::string& path) const {
+        return QString::fromStdString(site.httpUrl(path));
+    }
+    // A list file as the list-only option writes it: GBK, CR LF.
+    QString WriteList(const QStringList& addresses) const {
+        const QString path = work.filePath(QStringLiteral("list.lst"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const QString& address : addresses)
+            file.write(ToGbk(address) + "\r\n");
+        return path;
+    }
+    QStringList SavedFiles() const {
+        return QDir(save.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    // Waits until the site has seen n requests under path (or gives up).
+    bool WaitForRequests(const std::string& path, int n) const {
+        for (int i = 0; i < 1000 && site.countOf(path) < n; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return site.countOf(path) >= n;
+    }
+
+    FakeSite site;
+    QTemporaryDir work;
+    QTemporaryDir save;
+};
+
+TEST_F(CliDownload, GetListDownloadsEveryAddressOfAGbkList) {
+    QStringList addresses;
+    for (int i = 1; i <= 30; ++i)
+        addresses << Address("/p/" + std::to_string(i) + ".jpg");
+    addresses << Address("/p/图片.jpg");
+    const QString list = WriteList(addresses);
+    const CliRun run = Run({"get-list", list, "--save", save.path(), "--threads", "4"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList files = SavedFiles();
+    EXPECT_EQ(files.size(), 31) << files.join(u' ').toStdString();
+    EXPECT_TRUE(files.contains(QStringLiteral("图片.jpg"))) << files.join(u' ').toStdString();
+    EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("7.jpg"))),
+              QByteArray::fromStdString(Jpeg("/p/7.jpg")));
+}
+
+TEST_F(CliDownload, GetListExitStatusSaysHowMuchArrived) {
+    site.get("/gone/*", FakeSite::status(204, ""));
+    const struct {
+        QStringList paths;
+        int exitCode;
+    } cases[] = {
+        {{"/p/1.jpg", "/p/2.jpg"}, 0},
+        {{"/p/3.jpg", "/gone/4.jpg"}, 3},
+        {{"/gone/5.jpg"}, 2},
+    };
+    for (const auto& c : cases) {
+        QStringList addresses;
+        for (const QString& path : c.paths)
+            addresses << Address(path.toStdString());
+        QTemporaryDir into;
+        const CliRun run = Run({"get-list", WriteList(addresses), "--save", into.path()});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.paths.join(u' ').toStdString() << "\n"
+                                            << run.err.toStdString();
+    }
+    EXPECT_EQ(Run({"get-list", work.filePath(QStringLiteral("none.lst")), "--save", save.path()})
+                  .exitCode,
+              1);
+    EXPECT_EQ(Run({"get-list", WriteList({}), "--save", save.path(), "--threads", "16"}).exitCode,
+              1);
+}
+
+// Ctrl-C ends the transfers in flight: pictures that arrived stay whole, and
+// no partial body is left under any name.
+TEST_F(CliDownload, InterruptedGetListLeavesOnlyWholePictures) {
+    const FakeSite::Handler stall = site.stall(500000);
+    site.get("/slow/*", stall);
+    QStringList addresses{Address("/p/1.jpg"), Address("/p/2.jpg")};
+    for (int i = 1; i <= 20; ++i)
+        addresses << Address("/slow/" + std::to_string(i) + ".jpg");
+    QProcess process;
+    Start(process, {"get-list", WriteList(addresses), "--save", save.path(), "--threads", "2"});
+    ASSERT_TRUE(WaitForRequests("/slow/*", 2));
+    ::kill(pid_t(process.processId()), SIGINT);
+    const CliRun run = Finish(process);
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+    EXPECT_EQ(SavedFiles(), (QStringList{"1.jpg", "2.jpg"}));
+    EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("2.jpg"))),
+              QByteArray::fromStdString(Jpeg("/p/2.jpg")));
+    EXPECT_EQ(site.countOf("/slow/*"), 2);
+}
+
+TEST_F(CliDownload, SettingsAreCheckedLikeTheDialogsAndSaved) {
+    CliRun run = Run({"settings", "--site", "11", "threads=3", "timeout=10",
+                      "main-pictures-only=on", "folder-mode=none", "file-prefix=?2) "});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = Run({"settings", "--site", "11", "description-pictures-only=on"});
+    const QStringList lines = run.out.split(u'\n');
+    for (const char* line : {"threads=3", "timeout=10", "folder-mode=none", "file-prefix=?2) ",
+                             "main-pictures-only=off", "description-pictures-only=on"})
+        EXPECT_TRUE(lines.contains(QLatin1String(line))) << line << "\n" << run.out.toStdString();
+    // Category 5 kept its own values.
+    EXPECT_TRUE(Run({"settings", "--site", "5"}).out.split(u'\n').contains("threads=5"));
+
+    const struct {
+        const char* assignment;
+        const char* error;
+    } refused[] = {
+        {"threads=16", "参数错误"},        {"threads=0", "参数错误"},
+        {"timeout=9", "参数错误"},         {"min-size=abc", "参数错误"},
+        {"yupoo-large=on", "not offered"}, {"name-base=title", "name-base"},
+        {"colour=red", "unknown setting"},
+    };
+    for (const auto& r : refused) {
+        run = Run({"settings", "--site", "11", "threads=4", r.assignment});
+        EXPECT_EQ(run.exitCode, 1) << r.assignment;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.error))) << run.err.toStdString();
+    }
+    // Nothing of a refused command was saved.
+    EXPECT_TRUE(Run({"settings", "--site", "11"}).out.split(u'\n').contains("threads=3"));
+}
+
+TEST_F(CliDownload, DownloadOfAnAddressWithNoAlbumsIsNothingFound) {
+    const CliRun run =
+        Run({"download", "--site", "5", "instagram.com/someone", "--save", save.path()});
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_TRUE(SavedFiles().isEmpty());
+    EXPECT_EQ(Run({"download", "12345"}).exitCode, 1) << "no save folder given or remembered";
+}
+
+} // namespace
+} // namespace phodex::test
