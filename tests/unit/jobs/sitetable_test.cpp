@@ -84,7 +84,7 @@ public:
     int added = 0;
 };
 
-TEST(SiteTableTest, AnOperationNotWrittenYetFindsNothingAndSaysSo) {
+TEST(SiteTableTest, TheStandInForAnOperationNotWrittenYetFindsNothingAndSaysSo) {
     const SiteTable table = MakeSiteTable();
     Session session;
     RecordingJobObserver observer;
@@ -94,7 +94,7 @@ TEST(SiteTableTest, AnOperationNotWrittenYetFindsNothingAndSaysSo) {
     RecordingShell shell;
     const JobEnv env{session, table, observer, prompt, browser, keys, shell};
     NullListContext ctx(env, 0, SettingsRecord{}, ExtensionSettings{});
-    table.list(ListOp::QzoneListAlbums)(ctx, QStringLiteral("12345"));
+    NotLandedListAlbums(ctx, QStringLiteral("https://www.topit.me/user/1"));
     EXPECT_EQ(ctx.added, 0);
     EXPECT_EQ(observer.eventsWith("detail:").size(), 1);
 }
