@@ -43,7 +43,7 @@ struct DemoPost {
 
 const std::vector<DemoPost>& Posts() {
     static const std::vector<DemoPost> posts = {{"周末去看海", "post-1.jpg"},
-                                                {"新买的杯子", "post-2.png"}};
+                                                {"新买的杯子", "post-2.jpg"}};
     return posts;
 }
 

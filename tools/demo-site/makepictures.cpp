@@ -19,7 +19,7 @@ struct Picture {
 constexpr Picture kPictures[] = {
     {"lake-1.jpg", 200},  {"lake-2.jpg", 170}, {"lake-3.jpg", 30},
     {"cat-1.png", 20},    {"cat-2.png", 300},  {"garden-1.jpg", 110},
-    {"garden-2.jpg", 60}, {"post-1.jpg", 250}, {"post-2.png", 340},
+    {"garden-2.jpg", 60}, {"post-1.jpg", 250}, {"post-2.jpg", 340},
 };
 
 QImage Draw(int hue, int seed) {

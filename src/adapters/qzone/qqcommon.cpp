@@ -5,6 +5,8 @@
 #include "net/pacer.h"
 #include "net/pagetext.h"
 
+#include <QUrl>
+
 namespace phodex {
 
 QString QqHome(HostRole role) {
@@ -33,6 +35,10 @@ QString PlainHostName(const QString& text) {
             return QString();
     }
     return text;
+}
+
+QString QueryValue(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
 QString Unslashed(QString text) {

@@ -26,6 +26,9 @@ quint32 QzoneClockValue();
 // goes into request addresses, where a path, a user part or a port would
 // send the requests elsewhere.
 QString PlainHostName(const QString& text);
+// A value that goes into a query or a path: percent-encoded, so that what a
+// site or the user wrote can never add parameters or end the address.
+QString QueryValue(const QString& text);
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it

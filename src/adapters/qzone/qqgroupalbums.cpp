@@ -29,7 +29,7 @@ QString AlbumListAddress(const QString& group, const GroupViewer& viewer, int st
             "/cgi-bin/upp/qun_list_album_v2?g_tk=%u&qzonetoken=%ls&callback=shine7_Callback&t="
             "947098911&qunId=%ls&uin=%ls&start=%d&num=36&getMemberRole=1&format=jsonp&platform="
             "qzone&inCharset=utf-8&outCharset=utf-8&source=qzone&callbackFun=shine7&_=%ls",
-            viewer.gtk, qUtf16Printable(viewer.pageToken), qUtf16Printable(group),
+            viewer.gtk, qUtf16Printable(viewer.pageToken), qUtf16Printable(QueryValue(group)),
             qUtf16Printable(viewer.uin), start, qUtf16Printable(QzoneRandomValue())));
 }
 
@@ -39,10 +39,11 @@ AlbumInfo ParseGroupAlbum(QString part, const QString& group, const GroupViewer&
                      .replace(u':', QStringLiteral("："));
     album.cover = Unslashed(TextBefore(part, QStringLiteral("\"")));
     const QString id = GetBetween(part, QStringLiteral("\"id\" : \""), QStringLiteral("\""));
-    album.key = QString::asprintf(
-        "qzonetoken=%ls&qunId=%ls&albumId=%ls&uin=%ls&hostUin=%ls&g_tk=%u",
-        qUtf16Printable(viewer.pageToken), qUtf16Printable(group), qUtf16Printable(id),
-        qUtf16Printable(viewer.uin), qUtf16Printable(viewer.uin), viewer.gtk);
+    album.key =
+        QString::asprintf("qzonetoken=%ls&qunId=%ls&albumId=%ls&uin=%ls&hostUin=%ls&g_tk=%u",
+                          qUtf16Printable(viewer.pageToken), qUtf16Printable(QueryValue(group)),
+                          qUtf16Printable(QueryValue(id)), qUtf16Printable(viewer.uin),
+                          qUtf16Printable(viewer.uin), viewer.gtk);
     album.name = GetBetween(part, QStringLiteral("\"title\" : \""), QStringLiteral("\""));
     album.photoCount = LeadingNumber(
         GetBetween(part, QStringLiteral("\"photocnt\" :"), QStringLiteral(","), kConsume), -1);
@@ -59,7 +60,7 @@ void QqGroupListAlbums(ListContext& ctx, const QString& group) {
     CUrlRequest request =
         PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
                     QqHome(HostRole::QzoneProxyHost) +
-                    QStringLiteral("groupphoto/index?inqq=3&groupId=") + group);
+                    QStringLiteral("groupphoto/index?inqq=3&groupId=") + QueryValue(group));
     request.attempts = 3;
     request.pauseSeconds = 5;
     const QString cookies = QqCookieText(QqHome(HostRole::QzoneProxyHost));

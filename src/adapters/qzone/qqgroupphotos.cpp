@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qqcommon.h"
+#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonephotopart.h"
 #include "core/jobcontext.h"
@@ -62,11 +63,8 @@ void QqGroupListPhotos(PictureContext& ctx, int albumIndex) {
         if (text.isEmpty() || SplitBy(text, QStringLiteral("\"bheight\""), parts) == 0)
             return;
         for (qsizetype i = 1; i < parts.size(); ++i) {
-            QString url = GroupPhotoAddress(parts.at(i));
-            if (url.isEmpty() || !walk.isNew(url))
-                continue;
-            ctx.addPicture(url, QzonePhotoTitle(parts.at(i), titleMode), QString(), albumIndex);
-            if (!ctx.keepListing())
+            if (!HandOverPicture(ctx, GroupPhotoAddress(parts.at(i)),
+                                 QzonePhotoTitle(parts.at(i), titleMode), albumIndex, walk))
                 return;
         }
     }

@@ -22,7 +22,7 @@ AlbumInfo ParseAlbum(QString part, int idcNum, const QString& qq) {
     AlbumInfo album;
     const QString id = TextBefore(part, QStringLiteral("\""));
     album.key = QString::asprintf("idcNum=%d&hostUin=%ls&albumid=%ls", idcNum, qUtf16Printable(qq),
-                                  qUtf16Printable(id));
+                                  qUtf16Printable(QueryValue(id)));
     album.name = GetBetween(part, QStringLiteral("\"name\" : \""), QStringLiteral("\""), kConsume);
     album.cover =
         Unslashed(GetBetween(part, QStringLiteral("\"pre\" : \""), QStringLiteral("\""), kConsume));

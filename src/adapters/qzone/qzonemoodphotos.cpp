@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qqcommon.h"
 #include "adapters/qzone/qqcookies.h"
+#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonetoken.h"
 #include "core/jobcontext.h"
@@ -11,7 +12,6 @@
 #include "text/markers.h"
 
 #include <QStringList>
-#include <QUrl>
 
 namespace phodex {
 
@@ -27,7 +27,7 @@ QString PostsPageAddress(const QString& key, int pages, quint32 gtk) {
     const QString service = QStringLiteral("http://") + SiteHosts::get(HostRole::QzonePostsHost) +
                             QStringLiteral("/cgi-bin/emotion_cgi_msglist_v6");
     return key + QString::asprintf("&pos=%d&num=20&cgi_host=", kPostsPerPage * pages) +
-           QString::fromLatin1(QUrl::toPercentEncoding(service)) +
+           QueryValue(service) +
            QString::asprintf("&code_version=1&format=jsonp&need_private_comment=1&g_tk=%u", gtk);
 }
 
@@ -43,7 +43,7 @@ bool PostsRefused(PictureContext& ctx, const QString& text) {
 
 // The pictures of one post, titled with the post's text; false when the
 // album is to end.
-bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex) {
+bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk& walk) {
     SkipTo(post, QStringLiteral("conlist\""));
     const QString title =
         GetBetween(post, QStringLiteral("\"content\":\""), QStringLiteral("\""), kConsume);
@@ -51,13 +51,10 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex) {
     SplitBy(post, QStringLiteral("\"pic_id\""), pictures);
     for (qsizetype i = 1; i < pictures.size(); ++i) {
         QString picture = pictures.at(i);
-        QString url = Unslashed(GetBetween(picture, QStringLiteral("smallurl\":\""),
-                                           QStringLiteral("\""), kConsume))
-                          .replace(QStringLiteral("/a/"), QStringLiteral("/b/"));
-        if (url.isEmpty())
-            continue;
-        ctx.addPicture(url, title, QString(), albumIndex);
-        if (!ctx.keepListing())
+        const QString url = Unslashed(GetBetween(picture, QStringLiteral("smallurl\":\""),
+                                                 QStringLiteral("\""), kConsume))
+                                .replace(QStringLiteral("/a/"), QStringLiteral("/b/"));
+        if (!HandOverPicture(ctx, url, title, albumIndex, walk))
             return false;
     }
     return true;
@@ -86,7 +83,7 @@ void QzoneListMoodPhotos(PictureContext& ctx, int albumIndex) {
             SplitBy(text, QStringLiteral("\"certified\""), posts) == 0)
             return;
         for (qsizetype i = 1; i < posts.size(); ++i) {
-            if (walk.isNew(posts.at(i)) && !AddPostPictures(ctx, posts.at(i), albumIndex))
+            if (walk.isNew(posts.at(i)) && !AddPostPictures(ctx, posts.at(i), albumIndex, walk))
                 return;
             if (!ctx.keepListing())
                 return;

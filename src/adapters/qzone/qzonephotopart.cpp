@@ -2,6 +2,7 @@
 #include "adapters/qzone/qzonephotopart.h"
 
 #include "adapters/qzone/qqcommon.h"
+#include "adapters/qzone/qqpicture.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/browserbridge.h"
@@ -83,11 +84,8 @@ bool AddQzonePhotos(PictureContext& ctx, const QStringList& parts, int albumInde
         const QString& part = parts.at(i);
         const QString address = service == PhotoService::Current ? QzonePhotoAddress(part, large)
                                                                  : QzonePhotoAddressV2(part);
-        QString url = WithFallback(address, QzonePhotoPreview(part));
-        if (url.isEmpty() || !walk.isNew(url))
-            continue;
-        ctx.addPicture(url, QzonePhotoTitle(part, titleMode), QString(), albumIndex);
-        if (!ctx.keepListing())
+        if (!HandOverPicture(ctx, WithFallback(address, QzonePhotoPreview(part)),
+                             QzonePhotoTitle(part, titleMode), albumIndex, walk))
             return false;
     }
     return true;

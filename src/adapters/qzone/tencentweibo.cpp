@@ -3,8 +3,6 @@
 
 #include "adapters/qzone/qqcommon.h"
 
-#include <QUrl>
-
 namespace phodex {
 
 QString TencentWeiboHeaders() {
@@ -15,8 +13,7 @@ QString TencentWeiboHeaders() {
 QString TencentWeiboAlbumService(const QString& query, const QString& rest) {
     const QString api = QStringLiteral("https://") + SiteHosts::get(HostRole::TencentWeiboApiHost);
     return api + QStringLiteral("/asyn/gettopicalbum.php?") + query +
-           QStringLiteral("&apiType=14&apiHost=") +
-           QString::fromLatin1(QUrl::toPercentEncoding(api)) + rest;
+           QStringLiteral("&apiType=14&apiHost=") + QueryValue(api) + rest;
 }
 
 } // namespace phodex

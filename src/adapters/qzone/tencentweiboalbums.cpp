@@ -9,7 +9,6 @@
 #include "text/markers.h"
 
 #include <QStringList>
-#include <QUrl>
 
 namespace phodex {
 
@@ -18,8 +17,7 @@ namespace {
 // The account's number, from its photo page.
 QString FindOwner(CUrlRequest& request, const QString& account) {
     request.url = QqHome(HostRole::TencentWeiboHost) + QStringLiteral("app/qzphoto/") +
-                  QString::fromLatin1(QUrl::toPercentEncoding(account)) +
-                  QStringLiteral("?preview");
+                  QueryValue(account) + QStringLiteral("?preview");
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
     SkipTo(text, QStringLiteral("MI.App.guest"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qqcommon.h"
+#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/tencentweibo.h"
 #include "core/jobcontext.h"
@@ -18,7 +19,7 @@ QString PhotoListAddress(const QString& owner, int page, const QString& topic,
                          const QString& cont) {
     return TencentWeiboAlbumService(QString::asprintf("op=2&uin=%ls&page=%d&n=24&topicid=%ls",
                                                       qUtf16Printable(owner), page,
-                                                      qUtf16Printable(topic)),
+                                                      qUtf16Printable(QueryValue(topic))),
                                     QStringLiteral("&_r=1382325110273&g_tk=5453453") + cont);
 }
 
@@ -37,18 +38,15 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk
     const QString realtime =
         GetBetween(post, QStringLiteral("realtime\":"), QStringLiteral(","), kConsume);
     cont = QString::asprintf("&time=%ls&r=%u&u=%ls", qUtf16Printable(realtime), QzoneClockValue(),
-                             qUtf16Printable(ctx.session().textSlot(TextSlot::Second)));
+                             qUtf16Printable(QueryValue(ctx.session().textSlot(TextSlot::Second))));
     if (title.isEmpty())
         title = NextContent(post);
     for (qsizetype i = 1; i < pictures.size(); ++i) {
         const QStringList quoted = pictures.at(i).split(u'"');
         if (quoted.size() < 3 || quoted.at(1).isEmpty())
             continue;
-        QString url = Unslashed(quoted.at(1)) + QStringLiteral("/2000");
-        if (!walk.isNew(url))
-            continue;
-        ctx.addPicture(url, title, QString(), albumIndex);
-        if (!ctx.keepListing())
+        if (!HandOverPicture(ctx, Unslashed(quoted.at(1)) + QStringLiteral("/2000"), title,
+                             albumIndex, walk))
             return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "adapters/qzone/qzonealbumpage.h"
 #include "adapters/qzone/qzoneroute.h"
 #include "adapters/qzone/qzonetoken.h"
+#include "jobs/listjob.h"
 #include "qqsite.h"
 #include "text/codepage.h"
 
@@ -198,6 +199,36 @@ TEST_F(QzoneAlbumsTest, TheOlderListAsksOnceWithTheSkeyTokenAndMovesTheListHost)
         EXPECT_EQ(session.albums.At(1).key,
                   QStringLiteral("idcNum=13&hostUin=12345&albumid=V10family"));
         EXPECT_EQ(session.textSlot(TextSlot::Second), QStringLiteral("szplist.photo.qq.com"));
+    }
+}
+
+TEST_F(QzoneAlbumsTest, TheListJobFallsBackToTheOlderListThenAddsThePosts) {
+    logIn();
+    serveQzone();
+    serve(kProxyHost, kAlbumListPath, Fixture("qzone/albums-end.jsonp"));
+    serve("alist.photo.qq.com", "/fcgi-bin/fcg_list_album_v2",
+          ToGbk(QString::fromStdString(Fixture("qzone/albums-48.jsonp"))).toStdString());
+    ListJob job(env);
+    ASSERT_TRUE(job.run(ListJobRequest{kOwner, 0, 0}).has_value());
+    EXPECT_EQ(albumNames(), (QStringList{u"密码相册"_s, u"好友"_s, u"说说里的图片"_s}));
+    EXPECT_EQ(session.albums.At(2).cover, u"123"_s);
+    EXPECT_TRUE(prompt.informations().isEmpty());
+}
+
+// With no album at all, the posts album is offered only while Ctrl is held.
+TEST_F(QzoneAlbumsTest, WithNothingListedOnlyCtrlAddsThePosts) {
+    logIn();
+    serveQzone();
+    serve(kProxyHost, kAlbumListPath, Fixture("qzone/albums-end.jsonp"));
+    serve("alist.photo.qq.com", "/fcgi-bin/fcg_list_album_v2", Fixture("qzone/albums-end.jsonp"));
+    for (const bool ctrl : {false, true}) {
+        SCOPED_TRACE(ctrl);
+        keys.setCtrlHeld(ctrl);
+        ListJob job(env);
+        ASSERT_TRUE(job.run(ListJobRequest{kOwner, 0, 0}).has_value());
+        EXPECT_EQ(albumNames(), ctrl ? QStringList{u"说说里的图片"_s} : QStringList{});
+        EXPECT_TRUE(
+            prompt.informations().value(ctrl ? 1 : 0).startsWith(u"没有获取到相册，原因如下"_s));
     }
 }
 

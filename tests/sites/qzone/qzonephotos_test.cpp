@@ -205,5 +205,28 @@ TEST_F(QzonePhotosTest, TheOlderServiceLeavesThePostsAlone) {
     EXPECT_TRUE(site.requests().empty());
 }
 
+// An id written with a query's own characters stays one value.
+TEST_F(QzonePhotosTest, AnAlbumIdIsOneQueryValue) {
+    logIn();
+    serveQzone();
+    site.route(
+        "GET", kProxyHost, kAlbumListPath, [](const httplib::Request& req, httplib::Response& res) {
+            res.set_content(req.get_param_value("pageStart") == "0"
+                                ? std::string(R"(shine5_Callback({"data" : {"list" : [)"
+                                              R"({"id" : "V1&topicId=x#y", "name" : "怪", )"
+                                              R"("pre" : "", "priv" : 1, "total" : 1, }]}});)")
+                                : Fixture("qzone/albums-end.jsonp"),
+                            "application/javascript");
+        });
+    runList(QzoneListAlbums, kOwner);
+    ASSERT_EQ(session.albums.count(), 1);
+    EXPECT_EQ(session.albums.At(0).key, u"idcNum=13&hostUin=12345&albumid=V1%26topicId%3Dx%23y"_s);
+    site.clearRequests();
+    runPictures(QzoneListPhotos, 0);
+    const auto requests = site.requestsTo(kPhotoListPath);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(Param(requests[0], u"topicId"_s), u"V1&topicId=x#y"_s);
+}
+
 } // namespace
 } // namespace phodex::test

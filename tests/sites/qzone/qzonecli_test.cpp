@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "qqsite.h"
+#include "support/testtls.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace phodex::test {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString err;
+};
+
+// phodex-cli as a user runs it, its requests sent to the fake site.
+class QzoneCliTest : public QqSiteTest {
+protected:
+    void SetUp() override {
+        QqSiteTest::SetUp();
+        serveQzone();
+        serve("sznu.photo.qq.com", "/cgi-bin/common/cgi_view_album_v2",
+              Fixture("qzone/photos-empty.jsonp"));
+        QFile cookies(workDir.filePath(u"login.txt"_s));
+        ASSERT_TRUE(cookies.open(QIODevice::WriteOnly));
+        cookies.write(".qq.com\tTRUE\t/\tFALSE\t0\tuin\to0012345\n"
+                      ".qq.com\tTRUE\t/\tFALSE\t0\tskey\t@skey-xyz\n"
+                      ".qzone.qq.com\tTRUE\t/\tFALSE\t0\tp_skey\tpskey-abc\n");
+    }
+
+    CliRun cli(const QStringList& arguments) {
+        QStringList all{u"--work-dir"_s, workDir.path(), u"--cacert"_s, testCaFile()};
+        for (const QString& rule : site.connectToRules())
+            all << u"--connect-to"_s << rule;
+        QProcess process;
+        process.setWorkingDirectory(workDir.path());
+        process.start(QStringLiteral(PHODEX_CLI), all + arguments);
+        EXPECT_TRUE(process.waitForFinished(120000)) << process.errorString().toStdString();
+        return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                      QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString owner() const { return saveDir.path() + u"/12345"_s; }
+};
+
+TEST_F(QzoneCliTest, DownloadsEveryAlbumThenNothingNewWhenSkippingEarlierPictures) {
+    const CliRun first = cli({u"--cookies"_s, workDir.filePath(u"login.txt"_s), u"download"_s,
+                              kOwner, u"--save"_s, saveDir.path()});
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.err.contains(u"获取相册列表完成，共5个"_s)) << first.err.toStdString();
+    EXPECT_EQ(FilesBelow(owner()),
+              (QStringList{u"家人/IMG_0100.jpg"_s, u"家人/pic.korvo"_s, u"旅行/IMG_0001.jpg"_s,
+                           u"旅行/IMG_0002.jpg"_s, u"旅行/pic.korvo"_s, u"旅行/山顶.jpg"_s,
+                           u"说说里的图片/pic.korvo"_s, u"说说里的图片/今天去爬山(1).jpg"_s,
+                           u"说说里的图片/今天去爬山.jpg"_s, u"说说里的图片/晚饭.jpg"_s}));
+
+    const CliRun set = cli({u"settings"_s, u"--site"_s, u"0"_s, u"skip-previous=on"_s});
+    ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
+    site.clearRequests();
+    const CliRun again = cli({u"download"_s, kOwner, u"--save"_s, saveDir.path()});
+    EXPECT_EQ(again.exitCode, 2) << again.err.toStdString(); // nothing downloaded
+    EXPECT_EQ(site.countOf("/psb"), 0);
+    EXPECT_GT(site.countOf(kPhotoListPath), 0); // the albums were looked at again
+    EXPECT_EQ(FilesBelow(owner()).size(), 10);
+}
+
+} // namespace
+} // namespace phodex::test
