@@ -26,7 +26,7 @@ QString QzoneRandomValue() {
 }
 
 quint32 QzoneClockValue() {
-    return quint32(pacer().nowMs() % 1000000000);
+    return quint32(pacer().nowMs() % 100000000);
 }
 
 QString PlainHostName(const QString& text) {

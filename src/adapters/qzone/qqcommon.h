@@ -19,7 +19,9 @@ QString QzoneProxyAddress(const QString& host, const QString& path);
 // The cache-busting fraction the services take: one random number from 0 to
 // 32767 divided by 32767, with 16 decimals.
 QString QzoneRandomValue();
-// A millisecond clock value where the services want one that keeps changing.
+// A millisecond clock value where the services want one that keeps changing;
+// below 10^8, so that a query's "t" stays a positive int with a million per
+// request added for every request a walk may make.
 quint32 QzoneClockValue();
 
 // The text when it is a plain host name, else "": a host a service names
