@@ -63,7 +63,7 @@ TEST_F(DownloadJobs, SkipRuleStopsAtTheFirstPictureOfTheLastDownload) {
     const QByteArray marker = ReadFile(folder + "pic.korvo");
 
     site.clearRequests();
-    const DownloadJobResult again = Download({0});
+    const DownloadJobResult again = RunDownload({0});
     EXPECT_EQ(again.pictures, 0);
     EXPECT_EQ(site.countOf("/p/*"), 0);
     EXPECT_EQ(site.countOf("/album/a1"), 1); // listing stopped on the first page
@@ -192,7 +192,7 @@ TEST_F(DownloadJobs, TitleFileHasOneLinePerPictureAndStartsAnewEachTime) {
     ServeOwner({{"Album", {{"1.jpg", "第一张"}, {"2.jpg", "two"}, {"3.jpg", "three"}}}});
     ListOwner();
     Download({0});
-    Download({0});
+    RunDownload({0});
     const QString path = AlbumFolder(QStringLiteral("Album")) + "Album.txt";
     EXPECT_EQ(ReadFile(path), Utf16Le(QStringLiteral("第一张\r\ntwo\r\nthree\r\n"), true));
 }

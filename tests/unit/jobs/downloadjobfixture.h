@@ -156,6 +156,14 @@ protected:
         EXPECT_EQ(session.downState.load(), kDownIdle);
         return downloads.lastResult();
     }
+    // The same on the calling thread, as `phodex-cli download` runs it.
+    DownloadJobResult RunDownload(std::vector<int> albums) {
+        const std::optional<DownloadJobResult> result =
+            downloads.run(DownloadJobRequest{saveDir.path(), std::move(albums)});
+        EXPECT_TRUE(result.has_value());
+        EXPECT_EQ(session.downState.load(), kDownIdle);
+        return result.value_or(DownloadJobResult{});
+    }
     // Where album `name` of the owner "tester" goes.
     QString AlbumFolder(const QString& name) const {
         return saveDir.path() + QStringLiteral("/tester/") + name + u'/';
