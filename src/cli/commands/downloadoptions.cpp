@@ -52,14 +52,14 @@ bool ParseRange(const QString& part, int count, int& first, int& last) {
 
 } // namespace
 
-bool AlbumIndicesFor(const QString& spec, int count, std::vector<int>& indices, QString& error) {
+bool AlbumIndicesFor(const QString& choice, int count, std::vector<int>& indices, QString& error) {
     indices.clear();
-    if (spec.trimmed() == u"all") {
+    if (choice.trimmed() == u"all") {
         for (int i = 0; i < count; ++i)
             indices.push_back(i);
         return true;
     }
-    for (const QString& part : spec.split(u',')) {
+    for (const QString& part : choice.split(u',')) {
         int first = 0;
         int last = 0;
         if (!ParseRange(part, count, first, last)) {

@@ -30,6 +30,6 @@ bool DownloadParamsFor(const CliContext& context, DownloadParams& params, QStrin
 
 // "all" or "1,3-5" (1-based) against `count` albums, as 0-based indices in
 // the order given, each once.
-bool AlbumIndicesFor(const QString& spec, int count, std::vector<int>& indices, QString& error);
+bool AlbumIndicesFor(const QString& choice, int count, std::vector<int>& indices, QString& error);
 
 } // namespace phodex::cli
