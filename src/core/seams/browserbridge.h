@@ -11,14 +11,14 @@ class BrowserBridge {
 public:
     virtual ~BrowserBridge() = default;
 
-    // Opens a login window on address and returns when the user closed it;
-    // mode chooses the kind of window (site login or custom login).
+    // Opens a login window on address and returns when it has closed; with
+    // mode > 0 the window closes itself after about that many seconds.
     virtual void loginAndWait(const QString& address, int mode) = 0;
     // The text of the page at address after its scripts ran; "" when it could not be had.
     virtual QString capturePageText(const QString& address, int timeoutMs) = 0;
     // Loads address and waits for the page; false on time-out or failure.
     virtual bool navigateAndWait(const QString& address, int timeoutMs) = 0;
-    // The browser's cookies for address as one "a=1; b=2" text; "" when none.
+    // The browser's cookies for address as one "a=1;b=2" text; "" when none.
     virtual QString cookiesFor(const QString& address) = 0;
 };
 
