@@ -9,9 +9,10 @@ namespace phodex::cli {
 namespace {
 
 // In the order of the help text.
-constexpr std::array<const Command*, 6> kCommands = {
+constexpr std::array<const Command*, 7> kCommands = {
     &kSitesCommand,
     &kClassifyCommand,
+    &kFetchCommand,
     &kListCommand,
     &kDownloadCommand,
     &kGetListCommand,

@@ -12,7 +12,7 @@ namespace {
 // The bytes to judge; false when they cannot be had within the memory limit.
 bool judgedBytes(CUrlResponse& response, int flags, PartFile* file, QByteArray& bytes) {
     if (file && !file->readAll(bytes, kMaxMemoryBody)) {
-        noteFailure(QStringLiteral("%1 is too large to check").arg(file->partPath()));
+        noteFailure(file->finalPath(), QStringLiteral("the file is too large to check"));
         return false;
     }
     const QByteArray& raw = file ? bytes : response.body;
@@ -23,7 +23,7 @@ bool judgedBytes(CUrlResponse& response, int flags, PartFile* file, QByteArray& 
     }
     QByteArray inflated;
     if (InflateChecked(raw, inflated) == InflateResult::TooLarge) {
-        noteFailure(QStringLiteral("the reply inflates beyond the memory limit"));
+        noteFailure(QString(), QStringLiteral("the reply inflates beyond the memory limit"));
         return false;
     }
     if (inflated.isEmpty()) {
@@ -42,18 +42,18 @@ bool acceptBody(CUrlResponse& response, const CUrlRequest& request, int flags, P
     if (request.minLength == 0 && request.retryMarker.isEmpty()) {
         if ((file ? file->size() : response.body.size()) > 0)
             return true;
-        noteFailure(request.url + QStringLiteral(": empty reply"));
+        noteFailure(request.url, QStringLiteral("the reply is empty"));
         return false;
     }
     QByteArray bytes;
     if (!judgedBytes(response, flags, file, bytes))
         return false;
     if (bytes.size() <= qsizetype(request.minLength)) {
-        noteFailure(request.url + QStringLiteral(": reply too short"));
+        noteFailure(request.url, QStringLiteral("the reply is too short"));
         return false;
     }
     if (!request.retryMarker.isEmpty() && bytes.contains(request.retryMarker)) {
-        noteFailure(request.url + QStringLiteral(": the reply asks to try again"));
+        noteFailure(request.url, QStringLiteral("the reply asks to try again"));
         return false;
     }
     return true;

@@ -49,14 +49,14 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     response.gzip = false;
     std::optional<Hop::Target> target = firstTarget(request);
     if (!target) {
-        noteFailure(QStringLiteral("网址解析出错：%1").arg(request.url));
+        noteFailure(request.url, QStringLiteral("网址解析出错：%1").arg(request.url));
         return false;
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();
     BodySink sink(request, response, file);
     for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
         if (isCancelled(request)) {
-            noteFailure(request.url + QStringLiteral(": cancelled"));
+            noteFailure(request.url, QStringLiteral("cancelled"));
             return false;
         }
         Hop hop(request, response, sink, flags);
@@ -64,18 +64,21 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
         case Hop::Outcome::Final:
             return true;
         case Hop::Outcome::Failed:
-            noteFailure(target->url.toString() + QStringLiteral(": ") + hop.failure());
+            noteFailure(request.url, redirects == 0
+                                         ? hop.failure()
+                                         : QStringLiteral("after a redirect to %1: %2")
+                                               .arg(target->url.toString(), hop.failure()));
             return false;
         case Hop::Outcome::Redirect:
             target = redirected(*target, hop);
             if (!target) {
-                noteFailure(request.url +
-                            QStringLiteral(": redirected to an address that cannot be fetched"));
+                noteFailure(request.url,
+                            QStringLiteral("redirected to an address that cannot be fetched"));
                 return false;
             }
         }
     }
-    noteFailure(request.url + QStringLiteral(": too many redirects"));
+    noteFailure(request.url, QStringLiteral("too many redirects"));
     return false;
 }
 

@@ -12,8 +12,8 @@ thread_local QString t_lastFailure;
 
 } // namespace
 
-void noteFailure(const QString& reason) {
-    qCDebug(lcNet).noquote() << reason;
+void noteFailure(const QString& url, const QString& reason) {
+    qCDebug(lcNet).noquote() << url << reason;
     t_lastFailure = reason;
 }
 

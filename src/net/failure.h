@@ -5,8 +5,9 @@
 
 namespace phodex {
 
-// Records why the calling thread's latest attempt failed (and writes it to
-// the debug output); Fetch's callers read it back with LastFetchFailure().
-void noteFailure(const QString& reason);
+// Records why the calling thread's latest attempt at `url` failed (and writes
+// both to the debug output); Fetch's callers read the reason back with
+// LastFetchFailure().
+void noteFailure(const QString& url, const QString& reason);
 
 } // namespace phodex

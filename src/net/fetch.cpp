@@ -23,7 +23,7 @@ std::unique_ptr<PartFile> partFileFor(const CUrlRequest& request) {
 bool commit(PartFile* file) {
     if (!file || file->commit())
         return true;
-    noteFailure(QStringLiteral("写入文件失败: %1").arg(file->error()));
+    noteFailure(file->finalPath(), QStringLiteral("写入文件失败: %1").arg(file->error()));
     return false;
 }
 

@@ -8,6 +8,7 @@ namespace phodex::cli {
 
 extern const Command kSitesCommand;
 extern const Command kClassifyCommand;
+extern const Command kFetchCommand;
 extern const Command kListCommand;
 extern const Command kDownloadCommand;
 extern const Command kGetListCommand;
