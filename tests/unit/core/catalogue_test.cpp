@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace phodex {
 namespace {
@@ -25,12 +26,15 @@ TEST(Catalogue, OneDistinctCaptionPerCategory) {
 // Markers are searched for case-sensitively in addresses as the sites write
 // them, so a mistyped or duplicated row would silently send a site elsewhere.
 TEST(SiteHosts, TextsAreLowerCaseAndDistinct) {
-    std::set<QString> seen;
+    // A domain may be both a marker and a host name (a site whose login page
+    // sits on its bare domain); within one kind, two roles never share a text.
+    std::set<std::pair<int, QString>> seen;
     for (const SiteHostEntry& entry : SiteHosts::entries()) {
         const QString text = SiteHosts::get(entry.role);
         EXPECT_FALSE(text.isEmpty());
         EXPECT_EQ(text, text.toLower()) << text.toStdString();
-        EXPECT_TRUE(seen.insert(text).second) << "twice: " << text.toStdString();
+        EXPECT_TRUE(seen.insert({static_cast<int>(entry.kind), text}).second)
+            << "twice: " << text.toStdString();
     }
 }
 
