@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "download/naming.h"
 
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 #include "download/picturetype.h"
 #include "download/sanitizename.h"
 #include "text/escapes.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "download/picturetype.h"
 
-#include "download/renamenoreplace.h"
+#include "net/renamenoreplace.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "jobs/addpicture.h"
 
 #include "core/seams/jobobserver.h"
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 #include "download/picturetype.h"
 #include "download/worker.h"
 #include "jobs/downloadjobfolder.h"

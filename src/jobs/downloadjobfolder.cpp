@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/downloadjobfolder.h"
 
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 #include "download/unicodefile.h"
 
 #include <QFile>

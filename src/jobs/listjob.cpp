@@ -4,7 +4,7 @@
 #include "core/addressclass.h"
 #include "core/seams/jobobserver.h"
 #include "core/seams/userprompt.h"
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 #include "download/sanitizename.h"
 #include "jobs/dispatch.h"
 #include "jobs/listjobcontext.h"

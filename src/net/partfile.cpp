@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "net/partfile.h"
 
+#include "net/renamenoreplace.h"
+#include "text/componentlimit.h"
+
 #include <QFileInfo>
 #include <QSet>
 #include <cerrno>
@@ -14,7 +17,6 @@ namespace phodex {
 
 namespace {
 
-constexpr qsizetype kMaxNameBytes = 255;
 const QString kPartSuffix = QStringLiteral(".part");
 
 // Files this process wrote (which a later download may replace) and part
@@ -34,38 +36,15 @@ QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-QString fitName(QString name, qsizetype maxBytes) {
-    while (!name.isEmpty() && name.toUtf8().size() > maxBytes) {
-        name.chop(1);
-        if (!name.isEmpty() && name.back().isHighSurrogate())
-            name.chop(1);
-    }
-    return name;
-}
-
 QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// rename() that fails with EEXIST instead of replacing, also on file systems
-// without RENAME_NOREPLACE (where link() gives the same guarantee).
-int renameNoReplace(const char* from, const char* to) {
-    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return -1;
-    if (::link(from, to) != 0)
-        return -1;
-    ::unlink(from);
-    return 0;
-}
-
 bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, QString& error) {
-    const QByteArray from = QFile::encodeName(part);
-    const QByteArray to = QFile::encodeName(final);
-    const int rc = mayReplace ? std::rename(from.constData(), to.constData())
-                              : renameNoReplace(from.constData(), to.constData());
-    if (rc == 0)
+    const bool moved = mayReplace ? std::rename(QFile::encodeName(part).constData(),
+                                                QFile::encodeName(final).constData()) == 0
+                                  : RenameNoReplace(part, final);
+    if (moved)
         return true;
     error = errno == EEXIST ? QStringLiteral("%1 already exists").arg(final) : systemError();
     return false;
@@ -75,7 +54,7 @@ bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, Q
 
 QString partPathFor(const QString& finalPath) {
     const QFileInfo info(finalPath);
-    const QString name = fitName(info.fileName(), kMaxNameBytes - kPartSuffix.size());
+    const QString name = CutToBytes(info.fileName(), kMaxComponentBytes - kPartSuffix.size());
     const QString dir = finalPath.left(finalPath.size() - info.fileName().size());
     return dir + name + kPartSuffix;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 #include "download/naming.h"
 #include "download/picturetype.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "download/naming.h"
 
-#include "download/componentlimit.h"
+#include "text/componentlimit.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "download/renamenoreplace.h"
+#include "net/renamenoreplace.h"
 
 #include <QFile>
 
