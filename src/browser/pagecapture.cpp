@@ -21,6 +21,11 @@ public:
 
 private:
     void begin() override {
+        // A page that cannot be loaded has nothing to wait for.
+        connect(host(), &CWebBrowser::navigationCompleted, this, [this](bool ok) {
+            if (!ok && host()->showsErrorPage())
+                finish(false);
+        });
         host()->navigate(m_address);
         m_poll.start();
     }

@@ -7,6 +7,7 @@
 
 #include <QLayout>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
 namespace phodex {
@@ -56,8 +57,7 @@ void CWebBrowser::build(QWidget* parent, const QRect& rect) {
         // Chromium slows its scripts and timers down.
         m_page->setVisible(true);
     }
-    connect(m_page, &QWebEnginePage::loadStarted, this, &CWebBrowser::loadStarted);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &CWebBrowser::loadFinished);
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &CWebBrowser::loadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString& title) {
         m_title = title;
         if (m_titleChanged)
@@ -130,7 +130,8 @@ QString CWebBrowser::currentAddress() const {
 }
 
 quint64 CWebBrowser::pageText(bool inner, int timeoutMs, TextNotice done) {
-    if (state() == State::Failed) {
+    // An error page is no text of the site's: a failed load is no capture.
+    if (state() == State::Failed || m_showsError) {
         done(QString());
         return 0;
     }
@@ -153,11 +154,20 @@ QString CWebBrowser::cookiesFor(const QString& address) const {
     return pairs.join(u';');
 }
 
-void CWebBrowser::loadStarted() {
-    m_startedNavigation = m_navigation;
+// Loading news comes with the load's outcome, so that a failed load is
+// known to show an error page when its end is reported.
+void CWebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
+    using Status = QWebEngineLoadingInfo::LoadStatus;
+    if (info.status() == Status::LoadStartedStatus) {
+        m_startedNavigation = m_navigation;
+        m_showsError = false;
+        return;
+    }
+    m_showsError = info.status() == Status::LoadFailedStatus;
+    loadEnded(info.status() == Status::LoadSucceededStatus);
 }
 
-void CWebBrowser::loadFinished(bool ok) {
+void CWebBrowser::loadEnded(bool ok) {
     if (state() == State::Creating) {
         creationLoadFinished(ok);
         return;

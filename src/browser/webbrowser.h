@@ -14,6 +14,8 @@
 #include <functional>
 #include <mutex>
 
+class QWebEngineLoadingInfo;
+
 namespace phodex {
 
 class BrowserEnvironment;
@@ -63,9 +65,12 @@ public:
     QString lastAddress() const; // any thread
     // The address of the page shown, "" for about:blank or none.
     QString currentAddress() const;
+    // The last load failed: what is shown is the browser's error page.
+    bool showsErrorPage() const { return m_showsError; }
 
-    // The body's inner (or outer) HTML; "" on time-out or when the host has
-    // no page. Scripts run one at a time. Returns the request's number.
+    // The body's inner (or outer) HTML; "" on time-out, when the host has
+    // no page or shows the browser's error page. Scripts run one at a time. Returns the request's
+    // number.
     quint64 pageText(bool inner, int timeoutMs, TextNotice done);
     // Gives the request up: it is answered "" now and the next one may run.
     void cancelPageText(quint64 request);
@@ -82,8 +87,8 @@ signals:
 private:
     void build(QWidget* parent, const QRect& rect);
     void failCreation(const QString& text);
-    void loadStarted();
-    void loadFinished(bool ok);
+    void loadingChanged(const QWebEngineLoadingInfo& info);
+    void loadEnded(bool ok);
     void creationLoadFinished(bool ok);
 
     BrowserEnvironment& m_env;
@@ -101,6 +106,7 @@ private:
     quint64 m_navigation = 0;
     quint64 m_startedNavigation = 0;
     bool m_navigationPending = false;
+    bool m_showsError = false;
 };
 
 } // namespace phodex

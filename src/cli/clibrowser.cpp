@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 
 #include <unistd.h>
 #endif
@@ -54,6 +55,9 @@ public:
 
 private:
     static BrowserSetup setupFor(const CliContext& context) {
+        // Chromium's own log lines would mix with the command's messages.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+                qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --log-level=3");
         PrepareBrowserProcess(netConfig());
         BrowserSetup setup;
         setup.profileFolder =
@@ -80,7 +84,11 @@ std::unique_ptr<QCoreApplication> MakeCliApplication(int& argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     EnsureRuntimeFolder();
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    // The engine's start-up report would mix with the command's messages;
+    // QT_LOGGING_RULES can still ask for it.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
+    return app;
 }
 
 std::unique_ptr<BrowserBridge> MakeCliBrowser(const CliContext& context) {

@@ -8,16 +8,21 @@
 namespace phodex::cli {
 namespace {
 
-// In the order of the help text.
-constexpr std::array<const Command*, 7> kCommands = {
+// In the order of the help text, one a line also around the condition.
+// clang-format off
+constexpr std::array kCommands = {
     &kSitesCommand,
     &kClassifyCommand,
     &kFetchCommand,
+#ifdef PHODEX_CLI_BROWSER
+    &kCaptureCommand, // only with the browser built in
+#endif
     &kListCommand,
     &kDownloadCommand,
     &kGetListCommand,
     &kSettingsCommand,
 };
+// clang-format on
 
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTcpServer>
 #include <QTemporaryFile>
 #include <QWidget>
 
@@ -51,6 +52,17 @@ TEST_F(BrowserBridgeTest, CaptureReturnsTheBodyAsItsScriptsLeftIt) {
                          QStringLiteral("<div id=\"b\">made by script</div>")));
     // Done: the host is back on a blank page.
     EXPECT_TRUE(WaitFor([this] { return bridge.host().currentAddress().isEmpty(); }, 10s));
+}
+
+TEST_F(BrowserBridgeTest, APageThatCannotBeLoadedIsNoCapture) {
+    QTcpServer closed; // a port nobody listens on once the server is gone
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString address = QStringLiteral("http://127.0.0.1:%1/gone").arg(closed.serverPort());
+    closed.close();
+    const auto text =
+        RunOnWorker<QString>([&] { return bridge.capturePageText(address, 20000); }, 60s);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, QString()); // not the browser's error page
 }
 
 TEST_F(BrowserBridgeTest, CapturesAskedForAtOnceEachGetTheirOwnPage) {

@@ -35,8 +35,7 @@ int runCapture(CliContext& context) {
 const Command kCaptureCommand = {
     "capture",
     "URL",
-    "loads URL in the embedded browser and prints the page's body (its inner HTML) once its "
-    "scripts have run",
+    "loads URL in the embedded browser; prints the page's body (inner HTML) once its scripts ran",
     1,
     1,
     {},

@@ -13,5 +13,8 @@ extern const Command kListCommand;
 extern const Command kDownloadCommand;
 extern const Command kGetListCommand;
 extern const Command kSettingsCommand;
+#ifdef PHODEX_CLI_BROWSER
+extern const Command kCaptureCommand; // only with the browser built in
+#endif
 
 } // namespace phodex::cli
