@@ -58,6 +58,13 @@ bool MakeReady(CWebBrowser& host);
 // Loads address in a ready host and waits until it has loaded.
 bool Load(CWebBrowser& host, const QString& address);
 
+// The browser engine is not ours and not instrumented: it frees some objects
+// through a base without a virtual destructor, and keeps allocations for the
+// whole process. What the sanitizers are told about it, here and in the
+// programs the tests start.
+inline constexpr char kEngineAsanOptions[] = "new_delete_type_mismatch=0";
+inline constexpr char kEngineLeaks[] = "leak:libQt6WebEngineCore.so\nleak:libfontconfig.so\n";
+
 // An HTML page: a title and a body.
 std::string HtmlPage(const std::string& title, const std::string& body);
 

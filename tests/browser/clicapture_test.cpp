@@ -37,6 +37,15 @@ TEST(CliCapture, PrintsTheBodyWithTheImportedCookiesSent) {
     // The program makes its browser switches itself, from its own options.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"));
+#ifdef __SANITIZE_ADDRESS__
+    QFile leaks(work.filePath(QStringLiteral("lsan.supp")));
+    ASSERT_TRUE(leaks.open(QIODevice::WriteOnly));
+    leaks.write(test::kEngineLeaks);
+    leaks.close();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QLatin1String(test::kEngineAsanOptions));
+    environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                       QStringLiteral("suppressions=") + leaks.fileName());
+#endif
     cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(PHODEX_CLI), arguments);
     ASSERT_TRUE(cli.waitForFinished(120000));
