@@ -10,8 +10,10 @@
 #include "net/cookiejar.h"
 #include "net/fetch.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -93,6 +95,29 @@ TEST(LoginWindow, WithoutAnAddressItShowsTheClipboardAndEnterOpensTheField) {
     ASSERT_TRUE(ShowsPage(window.browser(), QStringLiteral("typed")));
     EXPECT_EQ(window.browser().currentAddress(), typed);
     EXPECT_EQ(BrowserWorld::site().countOf("/typed"), 1);
+}
+
+TEST(LoginWindow, ResizingKeepsTheButtonRightAndTheFieldFivePixelsShortOfIt) {
+    CDlgWebOpen window(BrowserWorld::env(), nullptr);
+    window.show();
+    const QWidget* field = window.addressBar()->field();
+    const QWidget* button = window.addressBar()->openButton();
+    for (const QSize size : {QSize(900, 600), QSize(1300, 800)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        const QRect buttonRect(button->mapTo(&window, QPoint(0, 0)), button->size());
+        const QRect fieldRect(field->mapTo(&window, QPoint(0, 0)), field->size());
+        EXPECT_EQ(window.width() - buttonRect.right(),
+                  1 + window.layout()->contentsMargins().right());
+        EXPECT_EQ(buttonRect.left() - fieldRect.right() - 1, 5);
+    }
+    ASSERT_TRUE(WaitFor([&] { return window.browser().view() != nullptr; }, 30s));
+    const QWidget* area = window.browser().view();
+    window.resize(1000, 700);
+    QApplication::processEvents();
+    const QRect view(area->mapTo(&window, QPoint(0, 0)), area->size());
+    EXPECT_EQ(window.height() - view.bottom(), 1 + window.layout()->contentsMargins().bottom());
+    EXPECT_EQ(window.width() - view.right(), 1 + window.layout()->contentsMargins().right());
 }
 
 TEST(BrowserLoginWindow, OpensItsAddressTitledAfterThePageAndOpensTypedAddresses) {
