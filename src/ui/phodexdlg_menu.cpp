@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// The menu bar: login, settings with the per-category options, import and
+// export, tools and help.
+#include "ui/phodexdlg.h"
+
+#include "download/postprocessoptions.h"
+#include "settings/record.h"
+#include "ui/aboutdialog.h"
+#include "ui/commandids.h"
+#include "ui/dlgdownset.h"
+#include "ui/dlgsaveset.h"
+#include "ui/productpages.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace phodex {
+
+namespace {
+
+// The option items in the order the menu lists them.
+constexpr int kOptionMenuOrder[] = {32802, 32804, 32799, 32800, 32774, 32812, 32808, 32814, 32776};
+
+struct LoginItem {
+    int id;
+    const char16_t* caption;
+};
+
+constexpr LoginItem kLoginItems[] = {
+    {Command::LoginQq, u"QQ空间/QQ群"},
+    {Command::LoginWeibo, u"新浪微博（登录时勾上下次自动登录）"},
+    {Command::LoginBaidu, u"百度"},
+    {Command::LoginWsxc, u"微商相册"},
+    {Command::LoginHuaban, u"花瓣网"},
+    {Command::LoginYupoo, u"又拍（下载器没弹窗提示你登录，就不要在这里登录）"},
+    {Command::LoginInstagram, u"Instagram"},
+    {Command::LoginRenren, u"人人"},
+    {Command::LoginMoko, u"美空"},
+    {Command::LoginTaobao, u"淘宝（强烈建议用小号登录）"},
+    {Command::LoginTencentWeibo, u"腾讯微博（登录时勾上下次自动登录）"},
+    {Command::LoginHupu, u"虎扑"},
+    {Command::LoginCustom, u"自定义登录"},
+};
+
+const OptionItem* OptionByCommand(int id) {
+    const auto items = OptionItems();
+    const auto it = std::find_if(items.begin(), items.end(),
+                                 [id](const OptionItem& item) { return item.menuId == id; });
+    return it == items.end() ? nullptr : &*it;
+}
+
+bool HasSettingsEntry(int listType) {
+    return listType >= 0 && listType < kSettingsEntryCount;
+}
+
+} // namespace
+
+QAction* CPhodexDlg::addCommand(QMenu* menu, int id, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setData(id);
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CPhodexDlg::buildMenus() {
+    buildLoginMenu();
+    buildSettingsMenu();
+    QMenu* io = menuBar()->addMenu(QStringLiteral("<导入/导出>"));
+    for (const auto& [id, caption] : {std::pair{Command::ImportList, u"导入下载文件并开始下载"},
+                                      std::pair{Command::ExportList, u"导出下载文件"},
+                                      std::pair{Command::ExportThunder, u"导出迅雷下载列表"}}) {
+        addCommand(io, id, QString::fromUtf16(caption))->setEnabled(false);
+    }
+    buildHelpMenus();
+}
+
+void CPhodexDlg::buildLoginMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("<登录>"));
+    QAction* modeless = addCommand(menu, Command::LoginModeless,
+                                   QStringLiteral("登录方式1（如果登录失败，可勾选该项后再登录）"));
+    modeless->setCheckable(true);
+    modeless->setChecked(m_modelessLogin);
+    connect(modeless, &QAction::toggled, this, [this](bool on) { m_modelessLogin = on; });
+    menu->addSeparator();
+    // The login windows come with the embedded browser; until then the
+    // items are listed but cannot be chosen.
+    for (const LoginItem& item : kLoginItems) {
+        QAction* action = addCommand(menu, item.id, QString::fromUtf16(item.caption));
+        action->setEnabled(false);
+        action->setToolTip(QStringLiteral("登录窗口尚未提供"));
+    }
+}
+
+void CPhodexDlg::buildSettingsMenu() {
+    m_settingsMenu = menuBar()->addMenu(QStringLiteral("<设置>"));
+    connect(addCommand(m_settingsMenu, Command::DownloadSettings, QStringLiteral("下载参数设置")),
+            &QAction::triggered, this, &CPhodexDlg::openDownloadSettings);
+    connect(addCommand(m_settingsMenu, Command::NameSettings, QStringLiteral("文件名设置")),
+            &QAction::triggered, this, &CPhodexDlg::openNameSettings);
+    m_settingsMenu->addSeparator();
+    for (int id : kOptionMenuOrder) {
+        const OptionItem* item = OptionByCommand(id);
+        if (!item)
+            continue;
+        QAction* action = addCommand(m_settingsMenu, id, QString::fromUtf16(item->caption));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, id] { toggleOption(id); });
+    }
+    connect(m_settingsMenu, &QMenu::aboutToShow, this, &CPhodexDlg::refreshOptionItems);
+    refreshOptionItems();
+}
+
+void CPhodexDlg::buildHelpMenus() {
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("<辅助功能>"));
+    connect(addCommand(tools, Command::FileTools, QStringLiteral("文件处理")), &QAction::triggered,
+            this, [this] { m_shell.openPage(QLatin1String(kFileToolsPage)); });
+    QMenu* help = menuBar()->addMenu(QStringLiteral("<帮助>"));
+    const std::pair<int, const char*> pages[] = {{Command::Manual, kManualPage},
+                                                 {Command::SoftwareAdvice, kAdvicePage},
+                                                 {Command::Feedback, kFeedbackPage}};
+    const QString captions[] = {QStringLiteral("使用说明"), QStringLiteral("软件咨询"),
+                                QStringLiteral("问题反馈")};
+    for (int i = 0; i < 3; ++i) {
+        const QString page = QLatin1String(pages[i].second);
+        connect(addCommand(help, pages[i].first, captions[i]), &QAction::triggered, this,
+                [this, page] { m_shell.openPage(page); });
+    }
+    help->addSeparator();
+    connect(addCommand(help, Command::About, QStringLiteral("版本信息")), &QAction::triggered, this,
+            &CPhodexDlg::showAbout);
+}
+
+void CPhodexDlg::refreshOptionItems() {
+    const int listType = this->listType();
+    const std::uint16_t flags = HasSettingsEntry(listType)
+                                    ? m_session.settings().profiles[size_t(listType)].optionFlags
+                                    : 0;
+    for (const OptionItem& item : OptionItems()) {
+        if (QAction* action = m_actions.value(item.menuId)) {
+            action->setChecked((flags & item.flag) != 0);
+            action->setEnabled(HasSettingsEntry(listType) && IsOptionOffered(item.flag, listType));
+        }
+    }
+}
+
+void CPhodexDlg::toggleOption(int commandId) {
+    const OptionItem* item = OptionByCommand(commandId);
+    const int listType = this->listType();
+    if (item && HasSettingsEntry(listType) && IsOptionOffered(item->flag, listType)) {
+        m_session.updateSettings([&](SettingsRecord& record) {
+            std::uint16_t& flags = record.profiles[size_t(listType)].optionFlags;
+            flags = ToggleOption(flags, item->flag);
+            return true;
+        });
+        saveSettings();
+    }
+    refreshOptionItems();
+}
+
+void CPhodexDlg::openDownloadSettings() {
+    const int listType = this->listType();
+    if (!HasSettingsEntry(listType))
+        return;
+    auto* dialog = new CDlgDownSet(m_session.settings().download[size_t(listType)], m_prompt, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, listType] {
+        m_session.updateSettings([&](SettingsRecord& record) {
+            record.download[size_t(listType)] = dialog->params();
+            return true;
+        });
+        saveSettings();
+    });
+    dialog->open();
+}
+
+void CPhodexDlg::openNameSettings() {
+    const int listType = this->listType();
+    if (!HasSettingsEntry(listType))
+        return;
+    auto* dialog = new CDlgSaveSet(m_session.settings().profiles[size_t(listType)], m_prompt, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, listType] {
+        const NamingProfile typed = dialog->profile();
+        m_session.updateSettings([&](SettingsRecord& record) {
+            NamingProfile& profile = record.profiles[size_t(listType)];
+            // The options may have changed since the dialog opened; keep them.
+            const std::uint16_t options = profile.optionFlags;
+            profile = typed;
+            profile.optionFlags = options;
+            return true;
+        });
+        saveSettings();
+    });
+    dialog->open();
+}
+
+void CPhodexDlg::showAbout() {
+    auto* about = new AboutDialog(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
+}
+
+} // namespace phodex
