@@ -5,9 +5,9 @@ namespace phodex::cli {
 namespace {
 
 const OptionSpec* findIn(std::span<const OptionSpec> specs, const QString& name) {
-    for (const OptionSpec& spec : specs) {
-        if (name == QLatin1String(spec.name)) {
-            return &spec;
+    for (const OptionSpec& option : specs) {
+        if (name == QLatin1String(option.name)) {
+            return &option;
         }
     }
     return nullptr;
@@ -44,12 +44,12 @@ private:
         }
         const qsizetype equals = word.indexOf(u'=');
         const QString name = word.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec* spec = findSpec(name);
-        if (!spec) {
+        const OptionSpec* option = findSpec(name);
+        if (!option) {
             return fail(QStringLiteral("unknown option '--%1'").arg(name));
         }
         QString value;
-        if (!spec->valueName) {
+        if (!option->valueName) {
             if (equals >= 0) {
                 return fail(QStringLiteral("option '--%1' takes no value").arg(name));
             }
@@ -59,9 +59,9 @@ private:
             value = m_arguments[m_next++];
         } else {
             return fail(
-                QStringLiteral("option '--%1' needs a value %2").arg(name, spec->valueName));
+                QStringLiteral("option '--%1' needs a value %2").arg(name, option->valueName));
         }
-        if (!spec->repeatable && m_line.options.has(name)) {
+        if (!option->repeatable && m_line.options.has(name)) {
             return fail(QStringLiteral("option '--%1' given more than once").arg(name));
         }
         m_line.options.values[name].append(value);
@@ -73,8 +73,8 @@ private:
 
     // A command's own options are known only once its name has been read.
     const OptionSpec* findSpec(const QString& name) const {
-        if (const OptionSpec* spec = findIn(globalOptions(), name)) {
-            return spec;
+        if (const OptionSpec* option = findIn(globalOptions(), name)) {
+            return option;
         }
         return m_line.command ? findIn(m_line.command->options, name) : nullptr;
     }

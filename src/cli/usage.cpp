@@ -6,12 +6,12 @@ namespace {
 
 QString optionLines(std::span<const OptionSpec> specs) {
     QString text;
-    for (const OptionSpec& spec : specs) {
-        QString left = QStringLiteral("--") + QLatin1String(spec.name);
-        if (spec.valueName) {
-            left += u' ' + QLatin1String(spec.valueName);
+    for (const OptionSpec& option : specs) {
+        QString left = QStringLiteral("--") + QLatin1String(option.name);
+        if (option.valueName) {
+            left += u' ' + QLatin1String(option.valueName);
         }
-        text += QStringLiteral("  %1  %2\n").arg(left, -16).arg(QLatin1String(spec.help));
+        text += QStringLiteral("  %1  %2\n").arg(left, -16).arg(QLatin1String(option.help));
     }
     return text;
 }
