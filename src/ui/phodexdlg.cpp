@@ -12,6 +12,7 @@
 #include "ui/guiobserver.h"
 #include "ui/historycombo.h"
 #include "ui/messageboxprompt.h"
+#include "ui/picturelistjob.h"
 #include "ui/thumbnailloader.h"
 
 #include <QCheckBox>
@@ -59,6 +60,7 @@ CPhodexDlg::CPhodexDlg(const WindowSetup& setup)
     buildMenus();
     m_listJob = std::make_unique<ListJob>(env(), [this] { pressDownloadFromJob(); });
     m_downloadJob = std::make_unique<DownloadJob>(env());
+    m_pictureLists = std::make_unique<PictureListJob>(env());
     m_loader = std::make_unique<ThumbnailLoader>(setup.locations.thumbnailCache, m_coverSize);
     connect(m_loader.get(), &ThumbnailLoader::loaded, this, &CPhodexDlg::coverLoaded,
             Qt::QueuedConnection);

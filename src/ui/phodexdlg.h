@@ -38,6 +38,7 @@ class DownloadJob;
 class GuiJobObserver;
 class HistoryCombo;
 class ListJob;
+class PictureListJob;
 class SiteTable;
 class ThumbnailLoader;
 struct JobEnv;
@@ -99,6 +100,8 @@ public:
     void openDownloadSettings();
     void openNameSettings();
     void toggleOption(int commandId);
+    void importList();
+    void exportPictureList(int commandId);
     void closeEvent(QCloseEvent* event) override;
 
 protected:
@@ -176,6 +179,7 @@ private:
     GuiJobObserver* m_observer;
     std::unique_ptr<ListJob> m_listJob;
     std::unique_ptr<DownloadJob> m_downloadJob;
+    std::unique_ptr<PictureListJob> m_pictureLists;
     std::unique_ptr<ThumbnailLoader> m_loader;
     std::thread m_preparation;
 

@@ -5,9 +5,11 @@
 #include "core/jobcontext.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
+#include "ui/commandids.h"
 #include "ui/guiobserver.h"
 #include "ui/historycombo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -80,6 +82,10 @@ void CPhodexDlg::applyJobLook() {
     m_setFolder->setEnabled(!down);
     m_thumbBox->setEnabled(!list);
     setLinksEnabled(!list && !m_thumbnailMode, !list && !m_thumbnailMode, !list);
+    m_actions.value(Command::ImportList)->setEnabled(idle);
+    const bool albums = idle && !m_session.albums.isEmpty();
+    m_actions.value(Command::ExportList)->setEnabled(albums);
+    m_actions.value(Command::ExportThunder)->setEnabled(albums);
 }
 
 void CPhodexDlg::setLinksEnabled(bool find, bool filter, bool exportLink) {

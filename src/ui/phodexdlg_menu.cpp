@@ -68,11 +68,12 @@ void CPhodexDlg::buildMenus() {
     buildLoginMenu();
     buildSettingsMenu();
     QMenu* io = menuBar()->addMenu(QStringLiteral("<导入/导出>"));
-    for (const auto& [id, caption] : {std::pair{Command::ImportList, u"导入下载文件并开始下载"},
-                                      std::pair{Command::ExportList, u"导出下载文件"},
-                                      std::pair{Command::ExportThunder, u"导出迅雷下载列表"}}) {
-        addCommand(io, id, QString::fromUtf16(caption))->setEnabled(false);
-    }
+    connect(addCommand(io, Command::ImportList, QStringLiteral("导入下载文件并开始下载")),
+            &QAction::triggered, this, &CPhodexDlg::importList);
+    connect(addCommand(io, Command::ExportList, QStringLiteral("导出下载文件")),
+            &QAction::triggered, this, [this] { exportPictureList(Command::ExportList); });
+    connect(addCommand(io, Command::ExportThunder, QStringLiteral("导出迅雷下载列表")),
+            &QAction::triggered, this, [this] { exportPictureList(Command::ExportThunder); });
     buildHelpMenus();
 }
 

@@ -9,6 +9,7 @@
 #include "settings/record.h"
 #include "ui/dialogprompt.h"
 #include "ui/historycombo.h"
+#include "ui/picturelistjob.h"
 #include "ui/splashscreen.h"
 #include "ui/thumbnailloader.h"
 
@@ -120,6 +121,7 @@ void CPhodexDlg::stopWorkers() {
         m_preparation.join();
     m_listJob->wait();
     m_downloadJob->wait();
+    m_pictureLists->wait();
 }
 
 } // namespace phodex
