@@ -35,6 +35,8 @@ void AlbumGrid::resetLayout(AlbumGridModel::Mode mode, int perRow, QSize coverSi
     m_model->reset(mode, perRow);
     m_delegate->setThumbnails(!list, coverSize);
     horizontalHeader()->setVisible(list);
+    // The remark column takes what room is left, so the list has no ragged edge.
+    horizontalHeader()->setStretchLastSection(list);
     setShowGrid(list);
     setWordWrap(!list);
     setVerticalScrollMode(list ? ScrollPerItem : ScrollPerPixel);

@@ -104,6 +104,10 @@ public:
     void exportPictureList(int commandId);
     void closeEvent(QCloseEvent* event) override;
 
+signals:
+    // Start-up has finished: the window shows and takes commands.
+    void ready();
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -95,6 +95,7 @@ void CPhodexDlg::prepared() {
         m_splash->finish();
     show();
     applyJobLook();
+    emit ready();
 }
 
 void CPhodexDlg::closeEvent(QCloseEvent* event) {

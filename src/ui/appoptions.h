@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "net/netconfig.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace phodex {
+
+// The few options of the window program: where its files live, and how the
+// request engine reaches the sites (a loopback demo site, a test CA).
+struct AppOptions {
+    QString workDir;
+    NetConfig net;
+};
+
+// arguments without the program name; false with error on an unknown option.
+bool ParseAppOptions(const QStringList& arguments, AppOptions& options, QString& error);
+
+} // namespace phodex
