@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
+#include "jobs/dispatchsteps.h"
 #include "settings/record.h"
 
 #include <QProgressBar>
@@ -109,6 +110,25 @@ TEST_F(WindowTest, SecondDownloadClickStopsTheDownload) {
     // A stopped album keeps no marker of a finished download.
     EXPECT_FALSE(
         QFileInfo::exists(AlbumFolder(QStringLiteral("慢")) + QStringLiteral("pic.korvo")));
+}
+
+// An address that names one album is downloaded as soon as it is listed.
+TEST_F(WindowTest, SingleAlbumAddressStartsTheDownloadAtOnce) {
+    ServeOwner({{"单个", Pictures("o", 2)}});
+    const ListOp photoList = kTestSiteListOp;
+    table.setList(photoList, [](ListContext& ctx, const QString& address) {
+        TestSiteListAlbums(ctx, address);
+        dispatch::StartAtOnceIfOne(ctx);
+    });
+    StartWindow();
+    SavePath()->setEditText(saveDir.path());
+    Category()->setCurrentIndex(kPhotoSiteListType);
+    TypeAddress(TestSiteAddress("tester"));
+    Button(Control::GetList)->click();
+    WaitForDownloadEnd();
+    EXPECT_EQ(window->tickedAlbums(), (std::vector<int>{0}));
+    EXPECT_EQ(FilesIn(AlbumFolder(QStringLiteral("单个"))).filter(QStringLiteral(".jpg")).size(),
+              2);
 }
 
 TEST_F(WindowTest, OpenButtonOpensTheTypedSaveFolder) {
