@@ -18,16 +18,11 @@ build-asan: deps
 run: build
 	@if [ -x build/src/app/phodex ]; then build/src/app/phodex; else build/src/cli/phodex-cli --help; fi
 
-# A test that fails is run once more before the run counts as failed: a few
-# window and network tests wait on other threads and can miss on a loaded
-# machine. A test that fails twice still fails the run.
-CTEST_RETRY = --repeat until-pass:2
-
 test-default: build
-	ctest --preset default $(CTEST_RETRY)
+	ctest --preset default
 
 test-asan: build-asan
-	ctest --preset asan $(CTEST_RETRY)
+	ctest --preset asan
 
 test: test-default test-asan
 

@@ -2,7 +2,11 @@
 #include "app/phodexapp.h"
 
 #include "adapters/sitetable.h"
+#include "browser/browserenv.h"
+#include "browser/browserprocess.h"
+#include "browser/webbrowserbridge.h"
 #include "core/session.h"
+#include "net/netconfig.h"
 #include "settings/workfolder.h"
 #include "ui/appoptions.h"
 #include "ui/phodexdlg.h"
@@ -33,10 +37,22 @@ int CPhodexApp::run(const QStringList& arguments) {
 
     Session session;
     const SiteTable sites = MakeSiteTable();
+    const WorkLocations locations = ResolveWorkLocations(currentDir, options.workDir);
+    // One browser profile for the login windows and the invisible host the
+    // site adapters read pages through; its cookies are the engine's.
+    PrepareBrowserProcess(netConfig());
+    BrowserSetup browserSetup;
+    browserSetup.profileFolder = locations.browserProfile;
+    BrowserEnvironment browserEnv(browserSetup);
+    BridgeOptions bridgeOptions;
+    bridgeOptions.session = &session;
+    WebBrowserBridge browser(browserEnv, bridgeOptions);
     WindowSetup setup;
     setup.session = &session;
     setup.sites = &sites;
-    setup.locations = ResolveWorkLocations(currentDir, options.workDir);
+    setup.browser = &browser;
+    setup.browserEnv = &browserEnv;
+    setup.locations = locations;
     setup.currentDir = currentDir;
     setup.folders = SystemFolders();
     CPhodexDlg window(setup);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "browser/dlgwebopen.h"
 #include "browser/logintable.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@ namespace phodex {
 
 class BrowserEnvironment;
 class CDlgWeb;
-class CDlgWebOpen;
 class Session;
 
 // Opens the login windows of the login menu. At most one modeless site login

@@ -32,11 +32,6 @@ struct BridgeOptions {
     int capturePollMs = 1500;
 };
 
-// What a login that cannot be shown tells the user.
-inline constexpr char kLoginUnavailable[] =
-    "this site wants a login: log in from the phodex window, or export the site's cookies "
-    "from a browser as cookies.txt and pass them with --cookies FILE";
-
 // The browser as the jobs see it: the invisible host for page captures and
 // navigation, login windows for logins, the profile's cookies. Made on the
 // GUI thread; its calls may come from any thread. A worker waits on its own

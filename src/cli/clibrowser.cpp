@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <mutex>
+
 #ifdef PHODEX_CLI_BROWSER
 #include "browser/browserenv.h"
 #include "browser/browserprocess.h"
@@ -99,9 +101,59 @@ std::unique_ptr<QCoreApplication> MakeCliApplication(int& argc, char** argv) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+namespace {
+
+// Without the browser a login can only be a message.
+class NoBrowser : public NullBrowserBridge {
+public:
+    void loginAndWait(const QString&, int) override {
+        printError(QString::fromUtf8(kLoginUnavailable));
+    }
+};
+
+} // namespace
+
 std::unique_ptr<BrowserBridge> MakeCliBrowser(const CliContext&) {
-    return std::make_unique<NullBrowserBridge>();
+    return std::make_unique<NoBrowser>();
 }
 #endif
+
+namespace {
+
+// Most listings never touch the browser, and starting its engine takes a
+// while and a process of its own: it starts when a job first asks for it.
+class BrowserOnFirstUse : public BrowserBridge {
+public:
+    explicit BrowserOnFirstUse(const CliContext& context) : m_context(context) {}
+
+    void loginAndWait(const QString& address, int mode) override {
+        browser().loginAndWait(address, mode);
+    }
+    QString capturePageText(const QString& address, int timeoutMs) override {
+        return browser().capturePageText(address, timeoutMs);
+    }
+    bool navigateAndWait(const QString& address, int timeoutMs) override {
+        return browser().navigateAndWait(address, timeoutMs);
+    }
+    QString cookiesFor(const QString& address) override { return browser().cookiesFor(address); }
+
+private:
+    BrowserBridge& browser() {
+        // The command line runs its jobs on the main thread, where the
+        // browser's objects must be made.
+        std::call_once(m_made, [this] { m_browser = MakeCliBrowser(m_context); });
+        return *m_browser;
+    }
+
+    const CliContext& m_context;
+    std::once_flag m_made;
+    std::unique_ptr<BrowserBridge> m_browser;
+};
+
+} // namespace
+
+std::unique_ptr<BrowserBridge> MakeCliBrowserOnFirstUse(const CliContext& context) {
+    return std::make_unique<BrowserOnFirstUse>(context);
+}
 
 } // namespace phodex::cli

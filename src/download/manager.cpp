@@ -38,6 +38,10 @@ public:
             if (m_stop.load())
                 return;
             const bool saved = DownloadPicture(m_list, index, m_params, &m_stop);
+            // A transfer the stop ended is a stopped download even when it
+            // was the last one: the watcher may see the count complete first.
+            if (!saved && m_stop.load())
+                m_cancelled = true;
             finish(saved);
         }
     }
@@ -58,6 +62,7 @@ public:
         return m_saved;
     }
     int total() const { return m_total; }
+    bool cancelled() const { return m_cancelled.load(); }
 
 private:
     void finish(bool saved) {
@@ -74,6 +79,7 @@ private:
     std::atomic<bool>& m_stop;
     const int m_total;
     std::atomic<int> m_next{0};
+    std::atomic<bool> m_cancelled{false};
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     int m_done = 0;
@@ -133,6 +139,7 @@ DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& par
     // folder or the list after this function until every worker is gone.
     for (std::thread& worker : workers)
         worker.join();
+    outcome.stopped = outcome.stopped || queue.cancelled();
     qCDebug(lcDownload) << "OK" << outcome.total;
     outcome.done = queue.done();
     outcome.saved = queue.saved();

@@ -31,25 +31,12 @@ constexpr int Feedback = 32772;       // "问题反馈"
 constexpr int About = 32775;          // "版本信息"
 constexpr int DownloadSettings = 32778;
 constexpr int NameSettings = 32779;
-constexpr int LoginQq = 32781;
-constexpr int LoginTencentWeibo = 32782;
-constexpr int LoginBaidu = 32789;
-constexpr int LoginWsxc = 32790;
-constexpr int LoginRenren = 32791;
-constexpr int LoginYupoo = 32792;
-constexpr int LoginMoko = 32793;
-constexpr int LoginWeibo = 32794;
-constexpr int LoginCustom = 32795;
 constexpr int LoginModeless = 32796;
-constexpr int LoginTaobao = 32803;
 constexpr int Manual = 32806;        // "使用说明"
 constexpr int FileTools = 32807;     // "文件处理"
 constexpr int ImportList = 32811;    // "导入下载文件并开始下载"
 constexpr int ExportList = 32809;    // "导出下载文件"
 constexpr int ExportThunder = 32810; // "导出迅雷下载列表"
-constexpr int LoginHuaban = 32813;
-constexpr int LoginHupu = 32815;
-constexpr int LoginInstagram = 32817;
 } // namespace Command
 
 } // namespace phodex

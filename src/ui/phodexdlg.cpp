@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/phodexdlg.h"
 
+#include "browser/browserenv.h"
+#include "browser/loginlauncher.h"
 #include "core/catalogue.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
@@ -57,6 +59,8 @@ CPhodexDlg::CPhodexDlg(const WindowSetup& setup)
     setWindowTitle(QStringLiteral("Varnel多功能Albrio"));
     setAcceptDrops(true);
     setCentralWidget(buildControls());
+    if (setup.browserEnv && setup.browserEnv->usable())
+        m_logins = new LoginLauncher(*setup.browserEnv, &m_session, this);
     buildMenus();
     m_listJob = std::make_unique<ListJob>(env(), [this] { pressDownloadFromJob(); });
     m_downloadJob = std::make_unique<DownloadJob>(env());

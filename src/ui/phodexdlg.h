@@ -34,10 +34,12 @@ class QPushButton;
 namespace phodex {
 
 class AlbumGrid;
+class BrowserEnvironment;
 class DownloadJob;
 class GuiJobObserver;
 class HistoryCombo;
 class ListJob;
+class LoginLauncher;
 class PictureListJob;
 class SiteTable;
 class ThumbnailLoader;
@@ -52,6 +54,9 @@ struct WindowSetup {
     Shell* shell = nullptr;
     KeyState* keys = nullptr;
     BrowserBridge* browser = nullptr;
+    // The profile of the login windows; without a usable one the login items
+    // cannot be chosen.
+    BrowserEnvironment* browserEnv = nullptr;
     WorkLocations locations;
     QString currentDir;        // the folder the program was started from
     StandardFolders folders;   // Pictures, Documents, temp
@@ -83,6 +88,8 @@ public:
     bool thumbnailMode() const { return m_thumbnailMode; }
     int thumbJobState() const { return m_thumbJobState; }
     bool modelessLogin() const { return m_modelessLogin; }
+    // The login windows of the login menu; nullptr without a browser.
+    LoginLauncher* logins() const { return m_logins; }
 
     // The album indices the download job takes, in grid order.
     std::vector<int> tickedAlbums() const;
@@ -102,6 +109,8 @@ public:
     void toggleOption(int commandId);
     void importList();
     void exportPictureList(int commandId);
+    // A login item of the login menu: its window on its first page.
+    void openLogin(int commandId);
     void closeEvent(QCloseEvent* event) override;
 
 signals:
@@ -223,6 +232,7 @@ private:
     QLabel* m_detail = nullptr;
     QProgressBar* m_progress = nullptr;
     QMenu* m_settingsMenu = nullptr;
+    LoginLauncher* m_logins = nullptr;
     QPointer<CDlgFind> m_findWindow;
     QPointer<CSplashScreenEx> m_splash;
 };

@@ -3,14 +3,17 @@
 // export, tools and help.
 #include "ui/phodexdlg.h"
 
+#include "browser/loginlauncher.h"
 #include "download/postprocessoptions.h"
 #include "settings/record.h"
 #include "ui/aboutdialog.h"
 #include "ui/commandids.h"
 #include "ui/dlgdownset.h"
 #include "ui/dlgsaveset.h"
+#include "ui/historycombo.h"
 #include "ui/productpages.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -22,27 +25,6 @@ namespace {
 
 // The option items in the order the menu lists them.
 constexpr int kOptionMenuOrder[] = {32802, 32804, 32799, 32800, 32774, 32812, 32808, 32814, 32776};
-
-struct LoginItem {
-    int id;
-    const char16_t* caption;
-};
-
-constexpr LoginItem kLoginItems[] = {
-    {Command::LoginQq, u"QQ空间/QQ群"},
-    {Command::LoginWeibo, u"新浪微博（登录时勾上下次自动登录）"},
-    {Command::LoginBaidu, u"百度"},
-    {Command::LoginWsxc, u"微商相册"},
-    {Command::LoginHuaban, u"花瓣网"},
-    {Command::LoginYupoo, u"又拍（下载器没弹窗提示你登录，就不要在这里登录）"},
-    {Command::LoginInstagram, u"Instagram"},
-    {Command::LoginRenren, u"人人"},
-    {Command::LoginMoko, u"美空"},
-    {Command::LoginTaobao, u"淘宝（强烈建议用小号登录）"},
-    {Command::LoginTencentWeibo, u"腾讯微博（登录时勾上下次自动登录）"},
-    {Command::LoginHupu, u"虎扑"},
-    {Command::LoginCustom, u"自定义登录"},
-};
 
 const OptionItem* OptionByCommand(int id) {
     const auto items = OptionItems();
@@ -85,13 +67,28 @@ void CPhodexDlg::buildLoginMenu() {
     modeless->setChecked(m_modelessLogin);
     connect(modeless, &QAction::toggled, this, [this](bool on) { m_modelessLogin = on; });
     menu->addSeparator();
-    // The login windows come with the embedded browser; until then the
-    // items are listed but cannot be chosen.
-    for (const LoginItem& item : kLoginItems) {
-        QAction* action = addCommand(menu, item.id, QString::fromUtf16(item.caption));
-        action->setEnabled(false);
-        action->setToolTip(QStringLiteral("登录窗口尚未提供"));
+    for (const LoginItem& item : LoginItems()) {
+        const int id = item.commandId;
+        QAction* action = addCommand(menu, id, QString::fromUtf16(item.caption));
+        connect(action, &QAction::triggered, this, [this, id] { openLogin(id); });
+        // Without a browser (it could not start, or a test left it out) the
+        // items are listed but cannot be chosen.
+        if (!m_logins) {
+            action->setEnabled(false);
+            action->setToolTip(QStringLiteral("浏览器组件不可用"));
+        }
     }
+}
+
+void CPhodexDlg::openLogin(int commandId) {
+    const LoginItem* item = FindLoginItem(commandId);
+    if (!item || !m_logins)
+        return;
+    LoginRequest request;
+    request.typedAddress = m_address->currentText();
+    request.qqSubTypeEntry = m_subType->currentIndex();
+    request.productHome = QLatin1String(kProductHome);
+    m_logins->open(*item, request, m_modelessLogin);
 }
 
 void CPhodexDlg::buildSettingsMenu() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
+#include "browser/logintable.h"
 #include "core/catalogue.h"
 #include "settings/record.h"
 
@@ -117,6 +118,20 @@ TEST_F(WindowTest, MenuBarHoldsEveryCommand) {
     EXPECT_TRUE(modeless->isChecked());
     modeless->trigger();
     EXPECT_FALSE(window->modelessLogin());
+}
+
+// A window without a usable browser (it failed to start) lists the login
+// items but does not let them be chosen, and opens nothing.
+TEST_F(WindowTest, WithoutABrowserTheLoginItemsCannotBeChosen) {
+    StartWindow();
+    ASSERT_EQ(window->logins(), nullptr);
+    for (const LoginItem& item : LoginItems()) {
+        SCOPED_TRACE(item.commandId);
+        ASSERT_NE(window->action(item.commandId), nullptr);
+        EXPECT_FALSE(window->action(item.commandId)->isEnabled());
+        window->openLogin(item.commandId);
+    }
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
 }
 
 TEST_F(WindowTest, HelpItemsOpenPagesThroughTheShell) {

@@ -3,6 +3,7 @@
 
 #include "downloadjobfixture.h"
 #include "scripteddialogs.h"
+#include "testwindowsetup.h"
 #include "ui/albumgrid.h"
 #include "ui/commandids.h"
 #include "ui/phodexdlg.h"
@@ -41,14 +42,7 @@ protected:
         setup.shell = &shell;
         setup.keys = &keys;
         setup.browser = &browser;
-        setup.locations.workDir = session.workDir;
-        setup.locations.thumbnailCache = session.workDir + QStringLiteral("tmp/");
-        setup.currentDir = homeDir.path();
-        setup.folders = {homeDir.path() + QStringLiteral("/Pictures"),
-                         homeDir.path() + QStringLiteral("/Documents"),
-                         homeDir.path() + QStringLiteral("/tmp")};
-        setup.readClipboard = false;
-        setup.splash = false;
+        PlaceTestWindow(setup, homeDir.path(), session.workDir);
     }
 
     void TearDown() override {

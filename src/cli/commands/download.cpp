@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/sitetable.h"
+#include "cli/clibrowser.h"
 #include "cli/commands/commandlist.h"
 #include "cli/commands/downloadoptions.h"
 #include "cli/commands/listrequest.h"
@@ -58,10 +59,10 @@ int RunDownload(CliContext& context) {
     const SiteTable sites = MakeSiteTable();
     CliJobObserver observer(context.options.has(QStringLiteral("quiet")));
     CliUserPrompt prompt(context.options);
-    NullBrowserBridge browser;
+    const std::unique_ptr<BrowserBridge> browser = MakeCliBrowserOnFirstUse(context);
     FixedKeyState keys;
     RecordingShell shell; // a terminal has no file browser to open
-    const JobEnv env{session, sites, observer, prompt, browser, keys, shell};
+    const JobEnv env{session, sites, observer, prompt, *browser, keys, shell};
     StopOnInterrupt interrupt(session);
     ListJob lister(env);
     lister.run(request);

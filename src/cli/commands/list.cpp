@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/sitetable.h"
+#include "cli/clibrowser.h"
 #include "cli/commands/commandlist.h"
 #include "cli/commands/listrequest.h"
 #include "cli/context.h"
@@ -48,10 +49,10 @@ int runList(CliContext& context) {
     const SiteTable sites = MakeSiteTable();
     CliJobObserver observer(context.options.has(QStringLiteral("quiet")));
     CliUserPrompt prompt(context.options);
-    NullBrowserBridge browser;
+    const std::unique_ptr<BrowserBridge> browser = MakeCliBrowserOnFirstUse(context);
     FixedKeyState keys;
     RecordingShell shell;
-    const JobEnv env{session, sites, observer, prompt, browser, keys, shell};
+    const JobEnv env{session, sites, observer, prompt, *browser, keys, shell};
     ListJob job(env);
     StopOnInterrupt interrupt(session);
     job.run(ListRequestFor(context));

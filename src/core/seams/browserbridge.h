@@ -22,6 +22,11 @@ public:
     virtual QString cookiesFor(const QString& address) = 0;
 };
 
+// What a browser that cannot show a login window tells the user instead.
+inline constexpr char kLoginUnavailable[] =
+    "this site wants a login: log in from the phodex window, or export the site's cookies "
+    "from a browser as cookies.txt and pass them with --cookies FILE";
+
 // No browser at all (the command line without a window): nothing loads.
 class NullBrowserBridge : public BrowserBridge {
 public:

@@ -64,5 +64,15 @@ TEST_F(QzoneCliTest, DownloadsEveryAlbumThenNothingNewWhenSkippingEarlierPicture
     EXPECT_EQ(FilesBelow(owner()).size(), 10);
 }
 
+// The command line shows no window: a login the site asks for becomes one
+// message that says what to do instead, and the listing ends with nothing.
+TEST_F(QzoneCliTest, ALoginTheSiteAsksForIsOneMessageAboutTheWindowOrCookies) {
+    serve(kProxyHost, kAlbumListPath, Fixture("qzone/albums-refused.jsonp"));
+    const CliRun run = cli({u"--yes"_s, u"list"_s, kOwner});
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(u"this site wants a login"_s), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"--cookies FILE"_s)) << run.err.toStdString();
+}
+
 } // namespace
 } // namespace phodex::test
