@@ -2,6 +2,7 @@
 #include "adapters/sitetable.h"
 
 #include "adapters/qzone/qzoneadapters.h"
+#include "adapters/weibo/weiboadapters.h"
 #include "core/catalogue.h"
 
 namespace phodex {
@@ -122,6 +123,7 @@ void SetNotLanded(SiteTable& t) {
 // stand-ins.
 void SetLanded(SiteTable& t) {
     SetQqOperations(t);
+    SetWeiboOperations(t);
 }
 
 } // namespace

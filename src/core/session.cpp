@@ -53,6 +53,16 @@ void Session::setQzonePageToken(const QString& token) {
     m_qzonePageToken = token;
 }
 
+QString Session::weiboUid() const {
+    std::lock_guard lock(m_mutex);
+    return m_weiboUid;
+}
+
+void Session::setWeiboUid(const QString& uid) {
+    std::lock_guard lock(m_mutex);
+    m_weiboUid = uid;
+}
+
 SettingsRecord Session::settings() const {
     std::lock_guard lock(m_mutex);
     return m_settings;

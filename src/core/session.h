@@ -87,6 +87,10 @@ public:
     // closed on a QQ page; "" when none. The QQ group requests carry it.
     QString qzonePageToken() const;
     void setQzonePageToken(const QString& token);
+    // The numeric id of the Weibo profile listed last; the Weibo picture
+    // operation needs it for the albums of that listing.
+    QString weiboUid() const;
+    void setWeiboUid(const QString& uid);
 
     // The settings record: the window changes it while jobs run, so a job
     // takes a copy when it starts and changes go through updateSettings.
@@ -107,6 +111,7 @@ private:
     QString m_subFolder;
     QString m_addressText;
     QString m_qzonePageToken;
+    QString m_weiboUid;
     SettingsRecord m_settings;
     ExtensionSettings m_extension;
 };

@@ -68,6 +68,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{TencentWeiboApiHost, HostName, u"api.t.qq.com"},
     SiteHostEntry{BaiduPassportHost, HostName, u"passport.baidu.com"},
     SiteHostEntry{WeiboHost, HostName, u"weibo.com"},
+    SiteHostEntry{WeiboPhotoHost, HostName, u"photo.weibo.com"},
     SiteHostEntry{TaobaoLoginHost, HostName, u"login.taobao.com"},
     SiteHostEntry{HuabanHost, HostName, u"huaban.com"},
     SiteHostEntry{HupuPassportHost, HostName, u"passport.hupu.com"},

@@ -84,6 +84,7 @@ enum class HostRole : int {
     // Login pages the login windows open.
     BaiduPassportHost,
     WeiboHost,
+    WeiboPhotoHost, // the Weibo album and photo services
     TaobaoLoginHost,
     HuabanHost,
     HupuPassportHost,
