@@ -6,6 +6,7 @@
 #include "net/cookiejar.h"
 #include "net/netconfig.h"
 #include "settings/defaults.h"
+#include "support/engineroutes.h"
 #include "support/testtls.h"
 
 #include <QDir>
@@ -86,12 +87,7 @@ std::string PictureBody(const std::string& target) {
 }
 
 void QqSiteTest::SetUp() {
-    NetConfig config;
-    config.connectTo = site.connectToRules();
-    config.caFile = testCaFile();
-    config.proxy = QString();
-    QString error;
-    ASSERT_TRUE(setNetConfig(config, &error)) << error.toStdString();
+    RouteEngineTo(site);
     ASSERT_TRUE(workDir.isValid() && saveDir.isValid());
     session.workDir = workDir.path() + QLatin1Char('/');
     session.ready = true;

@@ -3,17 +3,13 @@
 #include "jobs/listjob.h"
 #include "qqsite.h"
 #include "settings/record.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace phodex::test {
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QByteArray Bytes(const std::string& s) {
     return QByteArray(s.data(), qsizetype(s.size()));

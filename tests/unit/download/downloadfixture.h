@@ -3,6 +3,7 @@
 
 #include "net/netconfig.h"
 #include "net/recordingpacer.h"
+#include "support/engineroutes.h"
 #include "support/fakesite.h"
 #include "support/testtls.h"
 
@@ -24,12 +25,7 @@ class DownloadTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        NetConfig config;
-        config.connectTo = site.connectToRules();
-        config.caFile = testCaFile();
-        config.proxy = QString();
-        QString error;
-        ASSERT_TRUE(setNetConfig(config, &error)) << error.toStdString();
+        RouteEngineTo(site);
     }
 
     // "http://HOST/path": any host name works, the rules send it here.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "download/picturetype.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 
 namespace phodex {
 namespace {
+
+using test::ReadFile;
 
 QByteArray Bytes(std::initializer_list<unsigned char> values) {
     QByteArray bytes;
@@ -28,11 +31,6 @@ const QByteArray kWebp = QByteArray("RIFF\x24\x00\x00\x00WEBPVP8 ", 16);
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 TEST(PictureType, DetectsFromFirstBytes) {

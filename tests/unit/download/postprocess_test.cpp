@@ -4,6 +4,7 @@
 #include "download/postprocess.h"
 #include "download/postprocessoptions.h"
 #include "settings/record.h"
+#include "support/testfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,16 +16,8 @@
 namespace phodex {
 namespace {
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using test::ReadFile;
+using test::WriteFile;
 
 class PostProcess : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "download/unicodefile.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +12,7 @@ namespace phodex {
 using namespace Qt::StringLiterals;
 namespace {
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadFile;
 
 TEST(WriteUnicodeFile, Utf16LittleEndianWithMark) {
     QTemporaryDir dir;

@@ -7,6 +7,7 @@
 #include "net/fetch.h"
 #include "net/pagetext.h"
 #include "settings/defaults.h"
+#include "support/testfiles.h"
 #include "text/markers.h"
 
 #include <QDir>
@@ -170,10 +171,6 @@ protected:
     }
     static QStringList FilesIn(const QString& folder) {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
-    static QByteArray ReadFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     QTemporaryDir saveDir;

@@ -11,6 +11,7 @@
 #include "jobs/listjob.h"
 #include "net/netconfig.h"
 #include "net/recordingpacer.h"
+#include "support/engineroutes.h"
 #include "support/fakesite.h"
 #include "support/testtls.h"
 #include "testsite.h"
@@ -25,12 +26,7 @@ namespace phodex::test {
 class ListJobTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        NetConfig config;
-        config.connectTo = site.connectToRules();
-        config.caFile = testCaFile();
-        config.proxy = QString();
-        QString error;
-        ASSERT_TRUE(setNetConfig(config, &error)) << error.toStdString();
+        RouteEngineTo(site);
         ASSERT_TRUE(workDir.isValid());
         session.workDir = workDir.path() + QLatin1Char('/');
         session.ready = true;

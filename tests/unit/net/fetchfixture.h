@@ -4,6 +4,7 @@
 #include "net/fetch.h"
 #include "net/netconfig.h"
 #include "net/recordingpacer.h"
+#include "support/engineroutes.h"
 #include "support/fakesite.h"
 #include "support/testtls.h"
 
@@ -18,14 +19,7 @@ namespace phodex::test {
 // the test CA trusted and pauses recorded. Parameter: https or not.
 class FetchTest : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override {
-        NetConfig config;
-        config.connectTo = site.connectToRules();
-        config.caFile = testCaFile();
-        config.proxy = QString(); // never the environment's proxy
-        QString error;
-        ASSERT_TRUE(setNetConfig(config, &error)) << error.toStdString();
-    }
+    void SetUp() override { RouteEngineTo(site); }
 
     // The site waits for open connections when it shuts down.
     void TearDown() override { CloseThreadConnections(); }
