@@ -50,6 +50,22 @@ bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, Q
     return false;
 }
 
+// True when both files can be read and hold the same bytes.
+bool SameBytes(const QString& a, const QString& b) {
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly) ||
+        first.size() != second.size())
+        return false;
+    constexpr qint64 kChunk = 64 * 1024;
+    while (!first.atEnd()) {
+        const QByteArray left = first.read(kChunk);
+        if (left.isEmpty() || left != second.read(kChunk))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString partPathFor(const QString& finalPath) {
@@ -120,9 +136,14 @@ bool PartFile::commit() {
     std::unique_lock lock(r.mutex);
     const bool ours = r.written.contains(key);
     if (!moveIntoPlace(partPath(), m_finalPath, ours, m_error)) {
+        // Downloading an album again finds its earlier pictures in place: a
+        // file that already holds exactly these bytes is this download done.
+        const bool alreadyThere = !ours && SameBytes(partPath(), m_finalPath);
         lock.unlock();
         discard();
-        return false;
+        if (alreadyThere)
+            m_error.clear();
+        return alreadyThere;
     }
     r.written.insert(key);
     r.inFlight.remove(absolute(partPath()));

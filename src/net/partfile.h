@@ -7,8 +7,8 @@
 // A download in progress: the body goes to "<name>.part" and becomes <name>
 // only when the transfer is accepted, so a final name never holds a partial
 // or rejected body. The rename replaces an existing <name> only when this
-// process wrote that file itself; anything else there is left alone and the
-// download fails.
+// process wrote that file itself; anything else there is left alone, and the
+// download fails unless that file already holds the very same bytes.
 namespace phodex {
 
 class PartFile {

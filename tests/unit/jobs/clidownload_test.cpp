@@ -2,6 +2,7 @@
 // phodex-cli get-list, download and settings, run as a user would run them,
 // against the loopback site.
 #include "support/fakesite.h"
+#include "support/testfiles.h"
 #include "text/codepage.h"
 
 #include <QDir>
@@ -25,11 +26,6 @@ struct CliRun {
 
 std::string Jpeg(const std::string& text) {
     return std::string("\xFF\xD8\xFF\xE0", 4) + text;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 class CliDownload : public ::testing::Test {
@@ -102,6 +98,26 @@ TEST_F(CliDownload, GetListDownloadsEveryAddressOfAGbkList) {
     EXPECT_TRUE(files.contains(QStringLiteral("图片.jpg"))) << files.join(u' ').toStdString();
     EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("7.jpg"))),
               QByteArray::fromStdString(Jpeg("/p/7.jpg")));
+}
+
+// Running the same list again into the same folder is a success that keeps
+// every file; a file of the user's with the same name but other bytes is
+// left alone and that picture counts as failed.
+TEST_F(CliDownload, GetListAgainIntoTheSameFolderKeepsEveryFile) {
+    const QString list = WriteList({Address("/p/1.jpg"), Address("/p/2.jpg")});
+    const CliRun first = Run({"get-list", list, "--save", save.path()});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const CliRun again = Run({"get-list", list, "--save", save.path()});
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(SavedFiles(), (QStringList{"1.jpg", "2.jpg"}));
+
+    WriteFile(save.filePath(QStringLiteral("2.jpg")), "the user's own picture");
+    const CliRun third = Run({"get-list", list, "--save", save.path()});
+    EXPECT_EQ(third.exitCode, 3) << third.err.toStdString();
+    EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("2.jpg"))), "the user's own picture");
+    EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("1.jpg"))),
+              QByteArray::fromStdString(Jpeg("/p/1.jpg")));
+    EXPECT_EQ(SavedFiles(), (QStringList{"1.jpg", "2.jpg"}));
 }
 
 TEST_F(CliDownload, GetListExitStatusSaysHowMuchArrived) {

@@ -4,6 +4,7 @@
 
 #include "net/partfile.h"
 #include "net/webops.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,17 +19,6 @@ namespace {
 using FetchFile = FetchTest;
 PHODEX_BOTH_SCHEMES(FetchFile);
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 QStringList filesIn(const QTemporaryDir& dir) {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
@@ -40,7 +30,7 @@ TEST_P(FetchFile, AnAcceptedBodyTakesItsNameAndNothingElseRemains) {
     CUrlRequest req(url("/p.jpg"), dir.filePath(QStringLiteral("001.jpg")), 10000);
     CUrlResponse response;
     ASSERT_TRUE(Fetch(response, req, 0x03));
-    EXPECT_EQ(readFile(req.savePath), bytes(picture));
+    EXPECT_EQ(ReadFile(req.savePath), bytes(picture));
     EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("001.jpg")});
     EXPECT_TRUE(response.body.isEmpty()); // never held in memory
 }
@@ -72,12 +62,33 @@ TEST_P(FetchFile, AFileTheProgramDidNotWriteIsNeverReplaced) {
     site.page("/p.jpg", "new picture", "image/jpeg");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mine.jpg"));
-    writeFile(path, "the user's own file");
+    WriteFile(path, "the user's own file");
     CUrlRequest req(url("/p.jpg"), path, 10000);
     CUrlResponse response;
     EXPECT_FALSE(Fetch(response, req, 0));
-    EXPECT_EQ(readFile(path), "the user's own file");
+    EXPECT_EQ(ReadFile(path), "the user's own file");
     EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("mine.jpg")});
+}
+
+// An album downloaded again finds its pictures in place: the same bytes are a
+// success that leaves the file as it was, other bytes still fail.
+TEST_P(FetchFile, AFileAlreadyHoldingTheSameBytesCountsAsFetched) {
+    site.page("/p.jpg", "the picture", "image/jpeg");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.jpg"));
+    WriteFile(path, "the picture");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    CUrlResponse response;
+    EXPECT_TRUE(Fetch(response, CUrlRequest(url("/p.jpg"), path, 10000), 0));
+    EXPECT_EQ(ReadFile(path), "the picture");
+    EXPECT_FALSE(QFile::permissions(path) & QFileDevice::WriteOwner); // not written again
+    EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("p.jpg")});
+
+    WriteFile(dir.filePath(QStringLiteral("q.jpg")), "the picture, edited");
+    site.page("/q.jpg", "the picture", "image/jpeg");
+    EXPECT_FALSE(Fetch(
+        response, CUrlRequest(url("/q.jpg"), dir.filePath(QStringLiteral("q.jpg")), 10000), 0));
+    EXPECT_EQ(ReadFile(dir.filePath(QStringLiteral("q.jpg"))), "the picture, edited");
 }
 
 TEST_P(FetchFile, AFileThisProcessWroteMayBeFetchedAgain) {
@@ -88,7 +99,7 @@ TEST_P(FetchFile, AFileThisProcessWroteMayBeFetchedAgain) {
     CUrlResponse response;
     ASSERT_TRUE(Fetch(response, CUrlRequest(url("/first.jpg"), path, 10000), 0));
     ASSERT_TRUE(Fetch(response, CUrlRequest(url("/second.jpg"), path, 10000), 0));
-    EXPECT_EQ(readFile(path), "second");
+    EXPECT_EQ(ReadFile(path), "second");
 }
 
 TEST_P(FetchFile, AFileThatCannotBeCreatedFailsTheAttempt) {
@@ -134,7 +145,7 @@ TEST_P(FetchFile, LongNamesStillGetAPartFile) {
     EXPECT_LE(QFileInfo(partPathFor(path)).fileName().toUtf8().size(), 255);
     CUrlResponse response;
     ASSERT_TRUE(Fetch(response, CUrlRequest(url("/p.jpg"), path, 10000), 0));
-    EXPECT_EQ(readFile(path), "picture");
+    EXPECT_EQ(ReadFile(path), "picture");
 }
 
 TEST_P(FetchFile, DownloadToFileSendsItsHeadersAndWritesOnlyOnSuccess) {
@@ -145,7 +156,7 @@ TEST_P(FetchFile, DownloadToFileSendsItsHeadersAndWritesOnlyOnSuccess) {
     const QString bad = dir.filePath(QStringLiteral("1.jpg"));
     EXPECT_TRUE(DownloadToFile(url("/cover.jpg"),
                                QStringLiteral("Referer: https://www.douban.com/photos/"), good));
-    EXPECT_EQ(readFile(good), "cover");
+    EXPECT_EQ(ReadFile(good), "cover");
     EXPECT_EQ(site.lastRequestTo("/cover.jpg")->header("Referer"),
               "https://www.douban.com/photos/");
     EXPECT_FALSE(DownloadToFile(url("/fault/204"), QString(), bad));
