@@ -1,73 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qqcommon.h"
 
-#include "net/fetch.h"
-#include "net/pacer.h"
-#include "net/pagetext.h"
-
-#include <QUrl>
-
 namespace phodex {
 
-QString QqHome(HostRole role) {
-    return QStringLiteral("https://") + SiteHosts::get(role) + QLatin1Char('/');
-}
-
 QString QzoneUserHome(const QString& qq) {
-    return QqHome(HostRole::QzoneUserHost) + qq;
+    return SiteHome(HostRole::QzoneUserHost) + qq;
 }
 
 QString QzoneProxyAddress(const QString& host, const QString& path) {
-    return QqHome(HostRole::QzoneProxyHost) + QStringLiteral("proxy/domain/") + host + path;
-}
-
-QString QzoneRandomValue() {
-    return QString::asprintf("%0.16f", pacer().random(32768) / 32767.0);
-}
-
-quint32 QzoneClockValue() {
-    return quint32(pacer().nowMs() % 100000000);
-}
-
-QString PlainHostName(const QString& text) {
-    for (const QChar c : text) {
-        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'.' && c != u'-')
-            return QString();
-    }
-    return text;
-}
-
-QString QueryValue(const QString& text) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(text));
-}
-
-QString Unslashed(QString text) {
-    return text.replace(QStringLiteral("\\/"), QStringLiteral("/"));
-}
-
-int LeadingNumber(const QString& text, int fallback) {
-    const QString trimmed = text.trimmed();
-    qsizetype end = trimmed.startsWith(u'-') ? 1 : 0;
-    const qsizetype digitsFrom = end;
-    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end) < u'\x80')
-        ++end;
-    if (end == digitsFrom)
-        return fallback;
-    bool ok = false;
-    const int value = trimmed.first(end).toInt(&ok);
-    return ok ? value : fallback;
-}
-
-CUrlRequest PageRequest(const QString& headers) {
-    CUrlRequest request(QString(), QString(), 20000);
-    request.headers = headers;
-    return request;
-}
-
-QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags) {
-    if (!Fetch(response, request, 0))
-        return QString();
-    return GetText(response, textFlags);
+    return SiteHome(HostRole::QzoneProxyHost) + QStringLiteral("proxy/domain/") + host + path;
 }
 
 } // namespace phodex

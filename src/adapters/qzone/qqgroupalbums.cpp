@@ -30,7 +30,7 @@ QString AlbumListAddress(const QString& group, const GroupViewer& viewer, int st
             "947098911&qunId=%ls&uin=%ls&start=%d&num=36&getMemberRole=1&format=jsonp&platform="
             "qzone&inCharset=utf-8&outCharset=utf-8&source=qzone&callbackFun=shine7&_=%ls",
             viewer.gtk, qUtf16Printable(viewer.pageToken), qUtf16Printable(QueryValue(group)),
-            qUtf16Printable(viewer.uin), start, qUtf16Printable(QzoneRandomValue())));
+            qUtf16Printable(viewer.uin), start, qUtf16Printable(RandomFraction())));
 }
 
 AlbumInfo ParseGroupAlbum(QString part, const QString& group, const GroupViewer& viewer) {
@@ -59,11 +59,11 @@ bool NotLoggedIn(const QString& text) {
 void QqGroupListAlbums(ListContext& ctx, const QString& group) {
     CUrlRequest request =
         PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    QqHome(HostRole::QzoneProxyHost) +
+                    SiteHome(HostRole::QzoneProxyHost) +
                     QStringLiteral("groupphoto/index?inqq=3&groupId=") + QueryValue(group));
     request.attempts = 3;
     request.pauseSeconds = 5;
-    const QString cookies = QqCookieText(QqHome(HostRole::QzoneProxyHost));
+    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneProxyHost));
     const GroupViewer viewer{QqGroupViewer(cookies),
                              QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst)),
                              ctx.session().qzonePageToken()};

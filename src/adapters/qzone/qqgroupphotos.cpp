@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "adapters/common/adapterkit.h"
 #include "adapters/qzone/qqcommon.h"
-#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonephotopart.h"
 #include "core/jobcontext.h"
@@ -23,7 +23,7 @@ QString PhotoListAddress(const QString& key, int start) {
             "/cgi-bin/upp/qun_list_photo_v2?callback=shine4_Callback&t=507118553&getCommentCnt=0&"
             "getMemberRole=1&getalbum=1&format=jsonp&platform=qzone&inCharset=utf-8&outCharset="
             "utf-8&source=qzone&callbackFun=shine4&%ls&_=%ls&start=%d&num=500",
-            qUtf16Printable(key), qUtf16Printable(QzoneRandomValue()), start));
+            qUtf16Printable(key), qUtf16Printable(RandomFraction()), start));
 }
 
 // The original upload, else the high-definition rendition, else the big
@@ -50,7 +50,7 @@ void QqGroupListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     CUrlRequest request =
         PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    QqHome(HostRole::QqGroupHost) + QStringLiteral("group"));
+                    SiteHome(HostRole::QqGroupHost) + QStringLiteral("group"));
     request.attempts = 3;
     request.pauseSeconds = 5;
     CUrlResponse response;

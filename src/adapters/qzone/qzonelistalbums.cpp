@@ -16,7 +16,7 @@ namespace {
 constexpr int kAlbumsPerPage = 48;
 
 QString AlbumListAddress(const QzoneRoute& route, const QString& qq, int pageStart) {
-    const QString cookies = QqCookieText(QqHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
     const QString uin = QzoneViewerUin(cookies, true);
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
     const QString query = QString::asprintf(
@@ -25,7 +25,7 @@ QString AlbumListAddress(const QzoneRoute& route, const QString& qq, int pageSta
         "40&pageNumModeClass=15&needUserInfo=1&idcNum=%d&mode=2&sortOrder=0&pageStart=%d&pageNum="
         "48&callbackFun=shine5&_=%ls",
         gtk, qUtf16Printable(qq), qUtf16Printable(uin), route.idcNum, pageStart,
-        qUtf16Printable(QzoneRandomValue()));
+        qUtf16Printable(RandomFraction()));
     return QzoneProxyAddress(route.listHost,
                              QStringLiteral("/fcgi-bin/fcg_list_album_v3?") + query);
 }

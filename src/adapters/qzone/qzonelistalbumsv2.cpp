@@ -16,14 +16,14 @@ void QzoneListAlbumsV2(ListContext& ctx, const QString& qq) {
     std::optional<QzoneRoute> route = RequestQzoneRoute(ctx, qq, RouteCaller::AlbumsV2);
     if (!route)
         return;
-    const QString cookies = QqCookieText(QqHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::SkeyOnly));
     CUrlRequest request = PageRequest(
         QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") + QzoneUserHome(qq));
     request.url = QStringLiteral("http://") + route->listHost +
                   QString::asprintf("/fcgi-bin/fcg_list_album_v2?hostUin=%ls&format=jsonp&plat="
                                     "qzone&source=qzone&t=%ls&g_tk=%u",
-                                    qUtf16Printable(qq), qUtf16Printable(QzoneRandomValue()), gtk);
+                                    qUtf16Printable(qq), qUtf16Printable(RandomFraction()), gtk);
     // The older photo list is served by the static host's list twin.
     route->listHost = PlainHostName(
         GetBetween(route->rest, QStringLiteral("\"s\":\""), QStringLiteral("\""), kConsume)

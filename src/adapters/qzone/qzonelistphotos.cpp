@@ -22,10 +22,10 @@ constexpr int kPhotosPerPage = 400;
 constexpr qint64 kAfterLoginMs = 3000;
 
 QString PhotoListAddress(const QString& photoHost, const QString& key, int page, int requests) {
-    const QString cookies = QqCookieText(QqHome(HostRole::QzonePortalHost));
+    const QString cookies = QqCookieText(SiteHome(HostRole::QzonePortalHost));
     const QString uin = QzoneViewerUin(cookies, true);
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
-    const int t = int(QzoneClockValue() + 1000000u * quint32(requests + 1));
+    const int t = int(ClockValue() + 1000000u * quint32(requests + 1));
     QString query = QString::asprintf(
         "t=%d&mode=0&%ls&noTopic=0&uin=%ls&pageStart=%d&pageNum=400&skipCmtCount=0&singleurl=1&"
         "batchId=&notice=0&appid=4&inCharset=utf-8&outCharset=utf-8&source=qzone&plat=qzone&"

@@ -30,7 +30,7 @@ struct Viewer {
 };
 
 Viewer CurrentViewer() {
-    const QString cookies = QqCookieText(QqHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
     return Viewer{QzoneToken(QzoneTokenSource(cookies, TokenCookie::SkeyOnly)),
                   QzoneViewerUin(cookies, false)};
 }
@@ -40,7 +40,7 @@ QString ViewAlbumAddress(const QzoneRoute& route, const QString& key, const View
         QStringLiteral("http://") + route.viewHost +
         QString::asprintf("/cgi-bin/common/cgi_view_album_v2?inCharset=gbk&outCharset=gbk&"
                           "format=jsonp&plat=qzone&source=qzone&%ls&t=%ls&g_tk=%u&uin=%ls",
-                          qUtf16Printable(key), qUtf16Printable(QzoneRandomValue()), viewer.gtk,
+                          qUtf16Printable(key), qUtf16Printable(RandomFraction()), viewer.gtk,
                           qUtf16Printable(viewer.uin));
     return address.replace(QStringLiteral("albumid="), QStringLiteral("albumId="));
 }
@@ -54,7 +54,7 @@ QString PhotoListAddress(const QzoneRoute& route, const QString& key, const View
             "outCharset=gbk&source=qzone&plat=qzone&outstyle=json&format=jsonp&json_esc=1&"
             "callbackFun=shine0&_=%ls",
             viewer.gtk, qUtf16Printable(key), qUtf16Printable(viewer.uin), kPhotosPerPage * n,
-            qUtf16Printable(QzoneRandomValue()));
+            qUtf16Printable(RandomFraction()));
     return address.replace(QStringLiteral("albumid="), QStringLiteral("topicId="));
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "adapters/common/adapterkit.h"
 #include "adapters/qzone/qqcommon.h"
 #include "adapters/qzone/qqcookies.h"
-#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonetoken.h"
 #include "core/jobcontext.h"
@@ -65,12 +65,12 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk
 void QzoneListMoodPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nreferer:") +
-                                      QqHome(HostRole::QzonePostsAppHost) +
+                                      SiteHome(HostRole::QzonePostsAppHost) +
                                       QStringLiteral("qzone/app/mood_v6/html/index.html"));
     CUrlResponse response;
     PageWalk walk;
     for (int pages = 0; walk.nextPage();) {
-        const QString cookies = QqCookieText(QqHome(HostRole::QzoneUserHost));
+        const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
         const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
         if (gtk == QzoneToken(QString())) {
             ctx.env.prompt.information(kNoLogin);

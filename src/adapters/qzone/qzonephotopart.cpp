@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qzonephotopart.h"
 
+#include "adapters/common/adapterkit.h"
 #include "adapters/qzone/qqcommon.h"
-#include "adapters/qzone/qqpicture.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/browserbridge.h"
@@ -28,7 +28,7 @@ QString OnRawStore(QString address) {
     address.replace(QStringLiteral("/b/"), QStringLiteral("/r/"));
     SkipTo(address, QStringLiteral(".com/"));
     SkipTo(address, QStringLiteral(".cn/"));
-    return QqHome(HostRole::QzoneRawStoreHost) + address;
+    return SiteHome(HostRole::QzoneRawStoreHost) + address;
 }
 
 QString FixPsbe(QString address) {
@@ -100,7 +100,7 @@ QString QzoneAlbumPage(const QString& key) {
     SkipTo(path, QStringLiteral("&"));
     path.remove(QStringLiteral("hostUin="));
     path.replace(QStringLiteral("&albumid="), QStringLiteral("/photo/"));
-    return QqHome(HostRole::QzoneUserHost) + path;
+    return SiteHome(HostRole::QzoneUserHost) + path;
 }
 
 bool AskQzoneAlbumPassword(PictureContext& ctx, const QString& key) {

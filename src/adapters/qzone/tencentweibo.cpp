@@ -7,7 +7,7 @@ namespace phodex {
 
 QString TencentWeiboHeaders() {
     return QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-           QqHome(HostRole::TencentWeiboApiHost) + QStringLiteral("proxy.html");
+           SiteHome(HostRole::TencentWeiboApiHost) + QStringLiteral("proxy.html");
 }
 
 QString TencentWeiboAlbumService(const QString& query, const QString& rest) {

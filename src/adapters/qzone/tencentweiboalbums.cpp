@@ -16,7 +16,7 @@ namespace {
 
 // The account's number, from its photo page.
 QString FindOwner(CUrlRequest& request, const QString& account) {
-    request.url = QqHome(HostRole::TencentWeiboHost) + QStringLiteral("app/qzphoto/") +
+    request.url = SiteHome(HostRole::TencentWeiboHost) + QStringLiteral("app/qzphoto/") +
                   QueryValue(account) + QStringLiteral("?preview");
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
@@ -27,7 +27,7 @@ QString FindOwner(CUrlRequest& request, const QString& account) {
 QString AlbumListAddress(const QString& owner, int page) {
     return TencentWeiboAlbumService(
         QString::asprintf("op=1&uin=%ls&page=%d&n=12", qUtf16Printable(owner), page),
-        QString::asprintf("&_r=1382084292800&g_tk=%u", QzoneClockValue()));
+        QString::asprintf("&_r=1382084292800&g_tk=%u", ClockValue()));
 }
 
 // Fields are read in page order, each search going on after the last.

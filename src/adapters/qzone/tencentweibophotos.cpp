@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "adapters/common/adapterkit.h"
 #include "adapters/qzone/qqcommon.h"
-#include "adapters/qzone/qqpicture.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/tencentweibo.h"
 #include "core/jobcontext.h"
@@ -37,7 +37,7 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk
     SplitBy(post, QStringLiteral("{\"url\""), pictures);
     const QString realtime =
         GetBetween(post, QStringLiteral("realtime\":"), QStringLiteral(","), kConsume);
-    cont = QString::asprintf("&time=%ls&r=%u&u=%ls", qUtf16Printable(realtime), QzoneClockValue(),
+    cont = QString::asprintf("&time=%ls&r=%u&u=%ls", qUtf16Printable(realtime), ClockValue(),
                              qUtf16Printable(QueryValue(ctx.session().textSlot(TextSlot::Second))));
     if (title.isEmpty())
         title = NextContent(post);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "adapters/qzone/qqcommon.h"
+#include "adapters/common/adapterkit.h"
 #include "adapters/weibo/weiboadapters.h"
 #include "core/jobcontext.h"
 #include "download/sanitizename.h"
@@ -50,7 +50,7 @@ QString OwnerFolder(QString& profile, const QString& uid) {
 // The album's photo service up to the page number, which the picture
 // operation appends.
 QString PhotoServiceKey(const QString& uid, const QString& albumId, const QString& type) {
-    return QqHome(HostRole::WeiboPhotoHost) +
+    return SiteHome(HostRole::WeiboPhotoHost) +
            QString::asprintf(
                "photos/get_all?uid=%ls&album_id=%ls&count=32&type=%ls&page=", qUtf16Printable(uid),
                qUtf16Printable(QueryValue(albumId)), qUtf16Printable(QueryValue(type.trimmed())));
@@ -84,8 +84,8 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
     // The profile service wants the login cookie; the site's own pages send
     // it under the lower-case name.
     CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\ncookie: ") +
-                                      GetCookies(QqHome(HostRole::WeiboHost)));
-    request.url = QqHome(HostRole::WeiboHost) + QStringLiteral("ajax/profile/info?custom=") +
+                                      GetCookies(SiteHome(HostRole::WeiboHost)));
+    request.url = SiteHome(HostRole::WeiboHost) + QStringLiteral("ajax/profile/info?custom=") +
                   QueryValue(profile);
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
@@ -99,7 +99,7 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
     ctx.session().setOwnerFolder(OwnerFolder(text, uid));
 
     // Every album of the profile in one reply.
-    request.url = QqHome(HostRole::WeiboPhotoHost) + QStringLiteral("albums/get_all?uid=") + uid +
+    request.url = SiteHome(HostRole::WeiboPhotoHost) + QStringLiteral("albums/get_all?uid=") + uid +
                   QStringLiteral("&count=65535");
     text = FetchText(response, request, kTextInflate | kTextUtf8);
     QStringList parts;

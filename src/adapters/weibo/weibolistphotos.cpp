@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "adapters/qzone/qqcommon.h"
-#include "adapters/qzone/qqpicture.h"
+#include "adapters/common/adapterkit.h"
 #include "adapters/weibo/weiboadapters.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
@@ -70,7 +69,7 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
     const QString uid = ctx.session().weiboUid();
     CUrlRequest request = PageRequest(
         QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-        QqHome(HostRole::WeiboPhotoHost) + uid + QStringLiteral("/talbum/index?from=profile_wb"));
+        SiteHome(HostRole::WeiboPhotoHost) + uid + QStringLiteral("/talbum/index?from=profile_wb"));
     request.attempts = 3;
     request.pauseSeconds = 4;
     // The pages the album's count calls for: empty pages before the last
@@ -84,8 +83,7 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
     bool retried = false;
     while (ctx.keepListing()) {
         const qint64 p = page + 1;
-        request.url =
-            album.key + QString::number(p) + QStringLiteral("&_rnd=") + QzoneRandomValue();
+        request.url = album.key + QString::number(p) + QStringLiteral("&_rnd=") + RandomFraction();
         const QString text = FetchText(response, request, kTextInflate | kTextUtf8);
         if (text.isEmpty())
             return;

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/common/adapterkit.h"
+
+#include "core/jobcontext.h"
+#include "core/pagewalk.h"
+#include "net/fetch.h"
+#include "net/pacer.h"
+#include "net/pagetext.h"
+
+#include <QUrl>
+
+namespace phodex {
+
+QString SiteHome(HostRole role) {
+    return QStringLiteral("https://") + SiteHosts::get(role) + QLatin1Char('/');
+}
+
+QString RandomFraction() {
+    return QString::asprintf("%0.16f", pacer().random(32768) / 32767.0);
+}
+
+quint32 ClockValue() {
+    return quint32(pacer().nowMs() % 100000000);
+}
+
+QString PlainHostName(const QString& text) {
+    for (const QChar c : text) {
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'.' && c != u'-')
+            return QString();
+    }
+    return text;
+}
+
+QString QueryValue(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+QString Unslashed(QString text) {
+    return text.replace(QStringLiteral("\\/"), QStringLiteral("/"));
+}
+
+int LeadingNumber(const QString& text, int fallback) {
+    const QString trimmed = text.trimmed();
+    qsizetype end = trimmed.startsWith(u'-') ? 1 : 0;
+    const qsizetype digitsFrom = end;
+    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end) < u'\x80')
+        ++end;
+    if (end == digitsFrom)
+        return fallback;
+    bool ok = false;
+    const int value = trimmed.first(end).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+CUrlRequest PageRequest(const QString& headers) {
+    CUrlRequest request(QString(), QString(), 20000);
+    request.headers = headers;
+    return request;
+}
+
+QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags) {
+    if (!Fetch(response, request, 0))
+        return QString();
+    return GetText(response, textFlags);
+}
+
+bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
+                     PageWalk& walk) {
+    if (url.isEmpty() || !walk.isNew(url))
+        return true;
+    ctx.addPicture(url, title, QString(), albumIndex);
+    return ctx.keepListing();
+}
+
+} // namespace phodex

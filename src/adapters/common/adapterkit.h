@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/sitehosts.h"
+#include "net/urlrequest.h"
+
+#include <QString>
+
+// Small pieces every site adapter is written with.
+namespace phodex {
+
+class PageWalk;
+class PictureContext;
+
+// "https://<host of role>/".
+QString SiteHome(HostRole role);
+
+// The cache-busting fraction many services take: one random number from 0 to
+// 32767 divided by 32767, with 16 decimals.
+QString RandomFraction();
+// A millisecond clock value where the services want one that keeps changing;
+// below 10^8, so that a query's "t" stays a positive int with a million per
+// request added for every request a walk may make.
+quint32 ClockValue();
+
+// The text when it is a plain host name, else "": a host a service names
+// goes into request addresses, where a path, a user part or a port would
+// send the requests elsewhere.
+QString PlainHostName(const QString& text);
+// A value that goes into a query or a path: percent-encoded, so that what a
+// site or the user wrote can never add parameters or end the address.
+QString QueryValue(const QString& text);
+// "\/" made "/", as the services escape slashes in JSON strings.
+QString Unslashed(QString text);
+// The decimal number a value starts with after blanks; fallback when it
+// starts with no digit (the service left the value out).
+int LeadingNumber(const QString& text, int fallback = 0);
+
+// A page request as every adapter builds it: no address yet, 20 s time-outs.
+CUrlRequest PageRequest(const QString& headers);
+// Fetch with flags 0, then the page text; "" when the fetch failed.
+QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags);
+
+// Hands one picture to the download job, unless its address is empty or the
+// walk met it before; false when the album is to end (stop, or the rest was
+// downloaded before).
+bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
+                     PageWalk& walk);
+
+} // namespace phodex
