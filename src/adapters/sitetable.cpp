@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/sitetable.h"
 
+#include "adapters/gallery/galleryadapters.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/weibo/weiboadapters.h"
 #include "core/catalogue.h"
@@ -124,6 +125,7 @@ void SetNotLanded(SiteTable& t) {
 void SetLanded(SiteTable& t) {
     SetQqOperations(t);
     SetWeiboOperations(t);
+    SetGalleryOperations(t);
 }
 
 } // namespace

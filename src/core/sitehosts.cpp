@@ -73,6 +73,8 @@ constexpr std::array kHosts = {
     SiteHostEntry{HuabanHost, HostName, u"huaban.com"},
     SiteHostEntry{HupuPassportHost, HostName, u"passport.hupu.com"},
     SiteHostEntry{InstagramHost, HostName, u"www.instagram.com"},
+    SiteHostEntry{ZolPhotoHost, HostName, u"photo.zol.com.cn"},
+    SiteHostEntry{PchomePhotoHost, HostName, u"photo.pchome.com.tw"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -89,6 +89,9 @@ enum class HostRole : int {
     HuabanHost,
     HupuPassportHost,
     InstagramHost,
+    // Gallery sites: where their album pages are read.
+    ZolPhotoHost,
+    PchomePhotoHost,
     Count // keep last
 };
 

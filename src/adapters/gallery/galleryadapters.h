@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// The gallery sites (ZOL, PChome): the list and picture operations, and
+// their place in the site table.
+namespace phodex {
+
+class ListContext;
+class PictureContext;
+class SiteTable;
+
+// user: the ZOL user name the dispatch took from the address.
+void ZolListAlbums(ListContext& ctx, const QString& user);
+// Needs nothing but the album key the listing stored.
+void ZolListPhotos(PictureContext& ctx, int albumIndex);
+// address: a ZOL product page; its text is kept in the session for ZolProductPhotos.
+void ZolProductList(ListContext& ctx, const QString& address);
+void ZolProductPhotos(PictureContext& ctx, int albumIndex);
+
+// Puts the operations above into the table's rows.
+void SetGalleryOperations(SiteTable& table);
+
+} // namespace phodex

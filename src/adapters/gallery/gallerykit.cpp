@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/gallery/gallerykit.h"
+
+#include "adapters/common/adapterkit.h"
+#include "core/pagewalk.h"
+
+namespace phodex {
+
+QString OnHost(HostRole role, const QString& path) {
+    if (path.startsWith(QStringLiteral("https://")) || path.startsWith(QStringLiteral("http://")))
+        return path;
+    if (path.startsWith(QStringLiteral("//")))
+        return QStringLiteral("https:") + path;
+    // SiteHome ends with the slash a relative path would begin with; a path
+    // glued to the host name without it would name another host.
+    const QString home = SiteHome(role);
+    return path.startsWith(u'/') ? home.chopped(1) + path : home + path;
+}
+
+void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,
+                       PageWalk& walk, const std::function<QString(int page)>& address,
+                       const std::function<bool(int page, QString& text)>& read) {
+    CUrlResponse response;
+    for (int page = 1; walk.nextPage(); ++page) {
+        request.url = address(page);
+        QString text = FetchText(response, request, textFlags);
+        if (text.isEmpty())
+            return;
+        const bool more = text.contains(nextMarker);
+        if (!read(page, text) || !more)
+            return;
+    }
+}
+
+} // namespace phodex

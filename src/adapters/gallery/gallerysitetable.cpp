@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/gallery/galleryadapters.h"
+#include "core/sitetable.h"
+
+namespace phodex {
+
+void SetGalleryOperations(SiteTable& table) {
+    table.setList(ListOp::ZolListAlbums, ZolListAlbums);
+    table.setPicture(PictureOp::ZolListPhotos, ZolListPhotos);
+    table.setList(ListOp::ZolProductList, ZolProductList);
+    table.setPicture(PictureOp::ZolProductPhotos, ZolProductPhotos);
+}
+
+} // namespace phodex
