@@ -65,10 +65,10 @@ QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFl
 }
 
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
-                     PageWalk& walk) {
+                     PageWalk& walk, const QString& headers) {
     if (url.isEmpty() || !walk.isNew(url))
         return true;
-    ctx.addPicture(url, title, QString(), albumIndex);
+    ctx.addPicture(url, title, headers, albumIndex);
     return ctx.keepListing();
 }
 

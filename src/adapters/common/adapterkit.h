@@ -43,8 +43,8 @@ QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFl
 
 // Hands one picture to the download job, unless its address is empty or the
 // walk met it before; false when the album is to end (stop, or the rest was
-// downloaded before).
+// downloaded before). headers: the picture's own request header lines.
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
-                     PageWalk& walk);
+                     PageWalk& walk, const QString& headers = QString());
 
 } // namespace phodex

@@ -19,6 +19,10 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex);
 void ZolProductList(ListContext& ctx, const QString& address);
 void ZolProductPhotos(PictureContext& ctx, int albumIndex);
 
+// user: the PChome user name, which the dispatch also made the owner folder.
+void PchomeListAlbums(ListContext& ctx, const QString& user);
+void PchomeListPhotos(PictureContext& ctx, int albumIndex);
+
 // Puts the operations above into the table's rows.
 void SetGalleryOperations(SiteTable& table);
 

@@ -9,6 +9,8 @@ void SetGalleryOperations(SiteTable& table) {
     table.setPicture(PictureOp::ZolListPhotos, ZolListPhotos);
     table.setList(ListOp::ZolProductList, ZolProductList);
     table.setPicture(PictureOp::ZolProductPhotos, ZolProductPhotos);
+    table.setList(ListOp::PchomeListAlbums, PchomeListAlbums);
+    table.setPicture(PictureOp::PchomeListPhotos, PchomeListPhotos);
 }
 
 } // namespace phodex
