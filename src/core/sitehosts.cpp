@@ -75,6 +75,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{InstagramHost, HostName, u"www.instagram.com"},
     SiteHostEntry{ZolPhotoHost, HostName, u"photo.zol.com.cn"},
     SiteHostEntry{PchomePhotoHost, HostName, u"photo.pchome.com.tw"},
+    SiteHostEntry{Home51Host, HostName, u"www.51.com"},
 };
 
 constexpr bool rolesAreIndices() {

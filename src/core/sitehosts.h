@@ -92,6 +92,7 @@ enum class HostRole : int {
     // Gallery sites: where their album pages are read.
     ZolPhotoHost,
     PchomePhotoHost,
+    Home51Host,
     Count // keep last
 };
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The gallery sites (ZOL, PChome): the list and picture operations, and
+// The gallery sites (ZOL, PChome, Home51): the list and picture operations, and
 // their place in the site table.
 namespace phodex {
 
@@ -22,6 +22,11 @@ void ZolProductPhotos(PictureContext& ctx, int albumIndex);
 // user: the PChome user name, which the dispatch also made the owner folder.
 void PchomeListAlbums(ListContext& ctx, const QString& user);
 void PchomeListPhotos(PictureContext& ctx, int albumIndex);
+
+// user: the Home51 user name, which the dispatch also made the owner folder.
+void Home51ListAlbums(ListContext& ctx, const QString& user);
+// Needs the user name the listing left in the session.
+void Home51ListPhotos(PictureContext& ctx, int albumIndex);
 
 // Puts the operations above into the table's rows.
 void SetGalleryOperations(SiteTable& table);

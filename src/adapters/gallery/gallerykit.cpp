@@ -2,6 +2,7 @@
 #include "adapters/gallery/gallerykit.h"
 
 #include "adapters/common/adapterkit.h"
+#include "core/jobcontext.h"
 #include "core/pagewalk.h"
 
 namespace phodex {
@@ -30,6 +31,12 @@ void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextM
         if (!read(page, text) || !more)
             return;
     }
+}
+
+bool AddPagedAlbum(ListContext& ctx, PageWalk& walk, const AlbumInfo& album) {
+    if (!walk.isNew(album.key + u'\n' + album.name + u'\n' + album.cover))
+        return true;
+    return ctx.addAlbum(album);
 }
 
 } // namespace phodex

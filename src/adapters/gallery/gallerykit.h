@@ -13,7 +13,9 @@
 // the site.
 namespace phodex {
 
+class ListContext;
 class PageWalk;
+struct AlbumInfo;
 
 // A path or address a page names, as an address on the role's host: paths
 // stay on that host whatever they begin with, addresses with a scheme (or
@@ -28,5 +30,10 @@ QString OnHost(HostRole role, const QString& path);
 void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,
                        PageWalk& walk, const std::function<QString(int page)>& address,
                        const std::function<bool(int page, QString& text)>& read);
+
+// Adds an album of a numbered page unless an earlier page of the walk
+// listed it (a site repeating its last page); false when the listing is to
+// end (stop requested).
+bool AddPagedAlbum(ListContext& ctx, PageWalk& walk, const AlbumInfo& album);
 
 } // namespace phodex

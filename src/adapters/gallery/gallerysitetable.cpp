@@ -11,6 +11,8 @@ void SetGalleryOperations(SiteTable& table) {
     table.setPicture(PictureOp::ZolProductPhotos, ZolProductPhotos);
     table.setList(ListOp::PchomeListAlbums, PchomeListAlbums);
     table.setPicture(PictureOp::PchomeListPhotos, PchomeListPhotos);
+    table.setList(ListOp::Home51ListAlbums, Home51ListAlbums);
+    table.setPicture(PictureOp::Home51ListPhotos, Home51ListPhotos);
 }
 
 } // namespace phodex

@@ -55,10 +55,7 @@ void PchomeListAlbums(ListContext& ctx, const QString& user) {
                 album.name = GetBetween(item, QStringLiteral("<span>"), QStringLiteral("</span>"));
                 album.photoCount =
                     LeadingNumber(GetBetween(item, QStringLiteral("共"), QStringLiteral("張")));
-                // A page the site repeats adds nothing twice.
-                if (!walk.isNew(album.key + u'\n' + album.name + u'\n' + album.cover))
-                    continue;
-                if (!ctx.addAlbum(album))
+                if (!AddPagedAlbum(ctx, walk, album))
                     return false;
             }
             return true;

@@ -92,10 +92,7 @@ void ZolListAlbums(ListContext& ctx, const QString& user) {
                 album.name = GetBetween(item, QStringLiteral("title=\""), QStringLiteral("\""));
                 album.photoCount = LeadingNumber(
                     GetBetween(item, QStringLiteral("K_11\">"), QStringLiteral("张")));
-                // A page the site repeats adds nothing twice.
-                if (!walk.isNew(album.key + u'\n' + album.name + u'\n' + album.cover))
-                    continue;
-                if (!ctx.addAlbum(album))
+                if (!AddPagedAlbum(ctx, walk, album))
                     return false;
             }
             return true;
