@@ -2,6 +2,7 @@
 #include "adapters/sitetable.h"
 
 #include "adapters/gallery/galleryadapters.h"
+#include "adapters/portfolio/portfolioadapters.h"
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/weibo/weiboadapters.h"
 #include "core/catalogue.h"
@@ -126,6 +127,7 @@ void SetLanded(SiteTable& t) {
     SetQqOperations(t);
     SetWeiboOperations(t);
     SetGalleryOperations(t);
+    SetPortfolioOperations(t);
 }
 
 } // namespace

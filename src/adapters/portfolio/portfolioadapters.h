@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// The portfolio sites (PConline, Hupu, Topit, Moko, LOFTER, Babytree): the
+// list and picture operations, and their place in the site table.
+namespace phodex {
+
+class ListContext;
+class PictureContext;
+class SiteTable;
+
+// address: a photo list address whose page part the dispatch made
+// "_dk1stp_".
+void PconlineListAlbums(ListContext& ctx, const QString& address);
+void PconlineListPhotos(PictureContext& ctx, int albumIndex);
+
+// Puts the operations above into the table's rows.
+void SetPortfolioOperations(SiteTable& table);
+
+} // namespace phodex

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/portfolio/portfoliokit.h"
+
+#include "adapters/common/adapterkit.h"
+
+#include <QUrl>
+
+namespace phodex {
+
+CUrlRequest PortfolioRequest(const QByteArray& endMarker) {
+    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate"));
+    request.endMarker = endMarker;
+    return request;
+}
+
+QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker) {
+    CUrlRequest request = PortfolioRequest(endMarker);
+    request.url = address;
+    CUrlResponse response;
+    return FetchText(response, request, textFlags);
+}
+
+bool ReplaceInFileName(QString& url, const QString& from, const QString& to) {
+    const qsizetype name = url.lastIndexOf(u'/') + 1;
+    const qsizetype at = url.lastIndexOf(from);
+    if (at < name)
+        return false;
+    url.replace(at, from.size(), to);
+    return true;
+}
+
+QString PathValue(const QString& text) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, "/"));
+}
+
+} // namespace phodex

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/portfolio/portfolioadapters.h"
+#include "core/sitetable.h"
+
+namespace phodex {
+
+void SetPortfolioOperations(SiteTable& table) {
+    table.setList(ListOp::PconlineListAlbums, PconlineListAlbums);
+    table.setPicture(PictureOp::PconlineListPhotos, PconlineListPhotos);
+}
+
+} // namespace phodex
