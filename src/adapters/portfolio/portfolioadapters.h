@@ -16,6 +16,11 @@ class SiteTable;
 void PconlineListAlbums(ListContext& ctx, const QString& address);
 void PconlineListPhotos(PictureContext& ctx, int albumIndex);
 
+// address: a post list ("/category/..." or "/new/...", read alone) or an
+// owner's page, whose post lists are read one after the other.
+void MokoListAlbums(ListContext& ctx, const QString& address);
+void MokoListPhotos(PictureContext& ctx, int albumIndex);
+
 // Puts the operations above into the table's rows.
 void SetPortfolioOperations(SiteTable& table);
 
