@@ -21,6 +21,12 @@ void PconlineListPhotos(PictureContext& ctx, int albumIndex);
 void MokoListAlbums(ListContext& ctx, const QString& address);
 void MokoListPhotos(PictureContext& ctx, int albumIndex);
 
+// address: the blog's address, ending with "/". Leaves the blog id in the
+// first text slot.
+void LofterListAlbums(ListContext& ctx, const QString& address);
+// One picture per post: the post's first.
+void LofterListPhotos(PictureContext& ctx, int albumIndex);
+
 // Puts the operations above into the table's rows.
 void SetPortfolioOperations(SiteTable& table);
 

@@ -9,6 +9,8 @@ void SetPortfolioOperations(SiteTable& table) {
     table.setPicture(PictureOp::PconlineListPhotos, PconlineListPhotos);
     table.setList(ListOp::MokoListAlbums, MokoListAlbums);
     table.setPicture(PictureOp::MokoListPhotos, MokoListPhotos);
+    table.setList(ListOp::LofterListAlbums, LofterListAlbums);
+    table.setPicture(PictureOp::LofterListPhotos, LofterListPhotos);
 }
 
 } // namespace phodex
