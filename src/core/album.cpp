@@ -62,6 +62,12 @@ void CAlbumList::setThumbIndex(int index, int thumbIndex) {
         m_albums[size_t(index)].thumbIndex = thumbIndex;
 }
 
+void CAlbumList::setName(int index, const QString& name) {
+    std::lock_guard lock(m_mutex);
+    if (index >= 0 && index < int(m_albums.size()))
+        m_albums[size_t(index)].name = name.left(kAlbumNameMaxChars);
+}
+
 int CAlbumList::selectedCount() const {
     std::lock_guard lock(m_mutex);
     return m_selectedCount;

@@ -53,6 +53,9 @@ public:
     void clear();
 
     void setThumbIndex(int index, int thumbIndex);
+    // For sites whose album pages name the album better than the listing
+    // did; name must already be cleaned.
+    void setName(int index, const QString& name);
 
     // Number of albums ticked for the current download job (escape ?6).
     int selectedCount() const;

@@ -76,6 +76,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{ZolPhotoHost, HostName, u"photo.zol.com.cn"},
     SiteHostEntry{PchomePhotoHost, HostName, u"photo.pchome.com.tw"},
     SiteHostEntry{Home51Host, HostName, u"www.51.com"},
+    SiteHostEntry{SinaPhotoBlogHost, HostName, u"photo.blog.sina.com.cn"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -93,6 +93,7 @@ enum class HostRole : int {
     ZolPhotoHost,
     PchomePhotoHost,
     Home51Host,
+    SinaPhotoBlogHost,
     Count // keep last
 };
 

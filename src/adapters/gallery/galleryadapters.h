@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The gallery sites (ZOL, PChome, Home51): the list and picture operations, and
+// The gallery sites (ZOL, PChome, Home51, Sina blogs): the list and picture operations, and
 // their place in the site table.
 namespace phodex {
 
@@ -27,6 +27,15 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex);
 void Home51ListAlbums(ListContext& ctx, const QString& user);
 // Needs the user name the listing left in the session.
 void Home51ListPhotos(PictureContext& ctx, int albumIndex);
+
+// address: a page of the photo blog that links to the owner's article list.
+void SinaPhotoListAlbums(ListContext& ctx, const QString& address);
+// Needs nothing but the category address the listing stored.
+void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex);
+// address: the article list address up to its last "_" (the page number).
+void SinaBlogListArticles(ListContext& ctx, const QString& address);
+// One picture per article: the first of its text.
+void SinaBlogListPhotos(PictureContext& ctx, int albumIndex);
 
 // Puts the operations above into the table's rows.
 void SetGalleryOperations(SiteTable& table);

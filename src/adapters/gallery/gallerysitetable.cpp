@@ -13,6 +13,10 @@ void SetGalleryOperations(SiteTable& table) {
     table.setPicture(PictureOp::PchomeListPhotos, PchomeListPhotos);
     table.setList(ListOp::Home51ListAlbums, Home51ListAlbums);
     table.setPicture(PictureOp::Home51ListPhotos, Home51ListPhotos);
+    table.setList(ListOp::SinaPhotoListAlbums, SinaPhotoListAlbums);
+    table.setPicture(PictureOp::SinaPhotoListPhotos, SinaPhotoListPhotos);
+    table.setList(ListOp::SinaBlogListArticles, SinaBlogListArticles);
+    table.setPicture(PictureOp::SinaBlogListPhotos, SinaBlogListPhotos);
 }
 
 } // namespace phodex
