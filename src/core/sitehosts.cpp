@@ -77,6 +77,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{PchomePhotoHost, HostName, u"photo.pchome.com.tw"},
     SiteHostEntry{Home51Host, HostName, u"www.51.com"},
     SiteHostEntry{SinaPhotoBlogHost, HostName, u"photo.blog.sina.com.cn"},
+    SiteHostEntry{PocoHost, HostName, u"www.poco.cn"},
 };
 
 constexpr bool rolesAreIndices() {

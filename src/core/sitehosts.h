@@ -94,6 +94,7 @@ enum class HostRole : int {
     PchomePhotoHost,
     Home51Host,
     SinaPhotoBlogHost,
+    PocoHost,
     Count // keep last
 };
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The gallery sites (ZOL, PChome, Home51, Sina blogs): the list and picture operations, and
+// The gallery sites (ZOL, PChome, Home51, Sina blogs, POCO): the list and picture operations, and
 // their place in the site table.
 namespace phodex {
 
@@ -36,6 +36,11 @@ void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex);
 void SinaBlogListArticles(ListContext& ctx, const QString& address);
 // One picture per article: the first of its text.
 void SinaBlogListPhotos(PictureContext& ctx, int albumIndex);
+
+// userId: the POCO user id the dispatch took from the address.
+void PocoListAlbums(ListContext& ctx, const QString& userId);
+// Needs the user id the listing left in the session.
+void PocoListPhotos(PictureContext& ctx, int albumIndex);
 
 // Puts the operations above into the table's rows.
 void SetGalleryOperations(SiteTable& table);

@@ -18,6 +18,10 @@ QString OnHost(HostRole role, const QString& path) {
     return path.startsWith(u'/') ? home.chopped(1) + path : home + path;
 }
 
+QString WithScheme(const QString& url) {
+    return url.startsWith(QStringLiteral("//")) ? QStringLiteral("http:") + url : url;
+}
+
 void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,
                        PageWalk& walk, const std::function<QString(int page)>& address,
                        const std::function<bool(int page, QString& text)>& read) {

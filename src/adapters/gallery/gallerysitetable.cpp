@@ -17,6 +17,8 @@ void SetGalleryOperations(SiteTable& table) {
     table.setPicture(PictureOp::SinaPhotoListPhotos, SinaPhotoListPhotos);
     table.setList(ListOp::SinaBlogListArticles, SinaBlogListArticles);
     table.setPicture(PictureOp::SinaBlogListPhotos, SinaBlogListPhotos);
+    table.setList(ListOp::PocoListAlbums, PocoListAlbums);
+    table.setPicture(PictureOp::PocoListPhotos, PocoListPhotos);
 }
 
 } // namespace phodex

@@ -29,10 +29,6 @@ CUrlRequest Home51Request() {
     return request;
 }
 
-QString WithScheme(const QString& url) {
-    return url.startsWith(QStringLiteral("//")) ? QStringLiteral("http:") + url : url;
-}
-
 } // namespace
 
 void Home51ListAlbums(ListContext& ctx, const QString& user) {
