@@ -78,6 +78,10 @@ constexpr std::array kHosts = {
     SiteHostEntry{Home51Host, HostName, u"www.51.com"},
     SiteHostEntry{SinaPhotoBlogHost, HostName, u"photo.blog.sina.com.cn"},
     SiteHostEntry{PocoHost, HostName, u"www.poco.cn"},
+    SiteHostEntry{HupuMemberHost, HostName, u"my.hupu.com"},
+    SiteHostEntry{TopitHost, HostName, u"www.topit.me"},
+    SiteHostEntry{BabytreeHost, HostName, u"www.babytree.com"},
+    SiteHostEntry{BabytreeHomeHost, HostName, u"home.babytree.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -95,6 +95,11 @@ enum class HostRole : int {
     Home51Host,
     SinaPhotoBlogHost,
     PocoHost,
+    // Portfolio sites: where their album pages are read.
+    HupuMemberHost,
+    TopitHost,
+    BabytreeHost,     // the main site: user pages of the older layout
+    BabytreeHomeHost, // the users' home pages and albums
     Count // keep last
 };
 
