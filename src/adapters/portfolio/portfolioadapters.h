@@ -16,6 +16,12 @@ class SiteTable;
 void PconlineListAlbums(ListContext& ctx, const QString& address);
 void PconlineListPhotos(PictureContext& ctx, int albumIndex);
 
+// address: a member's address (its albums, page by page) or one album's
+// address (".../photo/a<id>..."); either way the member becomes the owner.
+void HupuListAlbums(ListContext& ctx, const QString& address);
+// Needs the album path the listing stored as the key.
+void HupuListPhotos(PictureContext& ctx, int albumIndex);
+
 // address: a post list ("/category/..." or "/new/...", read alone) or an
 // owner's page, whose post lists are read one after the other.
 void MokoListAlbums(ListContext& ctx, const QString& address);

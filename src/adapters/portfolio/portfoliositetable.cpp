@@ -7,6 +7,8 @@ namespace phodex {
 void SetPortfolioOperations(SiteTable& table) {
     table.setList(ListOp::PconlineListAlbums, PconlineListAlbums);
     table.setPicture(PictureOp::PconlineListPhotos, PconlineListPhotos);
+    table.setList(ListOp::HupuListAlbums, HupuListAlbums);
+    table.setPicture(PictureOp::HupuListPhotos, HupuListPhotos);
     table.setList(ListOp::MokoListAlbums, MokoListAlbums);
     table.setPicture(PictureOp::MokoListPhotos, MokoListPhotos);
     table.setList(ListOp::LofterListAlbums, LofterListAlbums);
