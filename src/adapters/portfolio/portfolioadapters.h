@@ -22,6 +22,11 @@ void HupuListAlbums(ListContext& ctx, const QString& address);
 // Needs the album path the listing stored as the key.
 void HupuListPhotos(PictureContext& ctx, int albumIndex);
 
+// address: a user's address ("/user/<id>", its albums page by page) or one
+// album's address.
+void TopitListAlbums(ListContext& ctx, const QString& address);
+void TopitListPhotos(PictureContext& ctx, int albumIndex);
+
 // address: a post list ("/category/..." or "/new/...", read alone) or an
 // owner's page, whose post lists are read one after the other.
 void MokoListAlbums(ListContext& ctx, const QString& address);

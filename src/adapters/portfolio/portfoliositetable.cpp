@@ -9,6 +9,8 @@ void SetPortfolioOperations(SiteTable& table) {
     table.setPicture(PictureOp::PconlineListPhotos, PconlineListPhotos);
     table.setList(ListOp::HupuListAlbums, HupuListAlbums);
     table.setPicture(PictureOp::HupuListPhotos, HupuListPhotos);
+    table.setList(ListOp::TopitListAlbums, TopitListAlbums);
+    table.setPicture(PictureOp::TopitListPhotos, TopitListPhotos);
     table.setList(ListOp::MokoListAlbums, MokoListAlbums);
     table.setPicture(PictureOp::MokoListPhotos, MokoListPhotos);
     table.setList(ListOp::LofterListAlbums, LofterListAlbums);
