@@ -38,6 +38,14 @@ void LofterListAlbums(ListContext& ctx, const QString& address);
 // One picture per post: the post's first.
 void LofterListPhotos(PictureContext& ctx, int albumIndex);
 
+// user: the Babytree user the dispatch took from the address. The first form
+// reads the users' home pages and leaves the user in the first text slot;
+// the fallback reads the older user pages.
+void BabytreeListAlbums(ListContext& ctx, const QString& user);
+void BabytreeListAlbumsFallback(ListContext& ctx, const QString& user);
+void BabytreeListPhotos(PictureContext& ctx, int albumIndex);
+void BabytreeListPhotosFallback(PictureContext& ctx, int albumIndex);
+
 // Puts the operations above into the table's rows.
 void SetPortfolioOperations(SiteTable& table);
 

@@ -15,6 +15,10 @@ void SetPortfolioOperations(SiteTable& table) {
     table.setPicture(PictureOp::MokoListPhotos, MokoListPhotos);
     table.setList(ListOp::LofterListAlbums, LofterListAlbums);
     table.setPicture(PictureOp::LofterListPhotos, LofterListPhotos);
+    table.setList(ListOp::BabytreeListAlbums, BabytreeListAlbums);
+    table.setPicture(PictureOp::BabytreeListPhotos, BabytreeListPhotos);
+    table.setList(ListOp::BabytreeListAlbumsFallback, BabytreeListAlbumsFallback);
+    table.setPicture(PictureOp::BabytreeListPhotosFallback, BabytreeListPhotosFallback);
 }
 
 } // namespace phodex
