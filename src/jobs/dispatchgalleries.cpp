@@ -16,10 +16,6 @@ const QString kHupuEmpty =
     QStringLiteral("请先在登录菜单里登录虎扑帐号后重试(登录时勾上下次自动登录)\n\n如果登录菜单里"
                    "不能登录，请在IE里登录");
 
-bool HasPlainScheme(const QString& address) {
-    return address.contains(QStringLiteral("http://"));
-}
-
 } // namespace
 
 void DispatchNetease(ListContext& ctx, QString address) {
@@ -68,7 +64,7 @@ void DispatchPoco(ListContext& ctx, QString address) {
 }
 
 void DispatchHome51(ListContext& ctx, QString address) {
-    if (HasPlainScheme(address)) {
+    if (hasWebScheme(address)) {
         CutAfter(address, QStringLiteral("com/"));
         CutAt(address, QStringLiteral("/"));
     }

@@ -75,7 +75,7 @@ void DispatchZol(ListContext& ctx, QString address) {
         return;
     }
     SetSubType(ctx, SubType::ZolAlbums);
-    if (address.contains(QStringLiteral("http://"))) {
+    if (hasWebScheme(address)) {
         CutAfter(address, QStringLiteral("cn/"));
         CutAt(address, QStringLiteral("/"));
     }
