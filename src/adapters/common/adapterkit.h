@@ -30,6 +30,9 @@ QString PlainHostName(const QString& text);
 // A value that goes into a query or a path: percent-encoded, so that what a
 // site or the user wrote can never add parameters or end the address.
 QString QueryValue(const QString& text);
+// True for a non-empty run of ASCII digits only: ids that go into request
+// bodies, paths and picture addresses are taken only in that form.
+bool IsDecimalId(const QString& text);
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it

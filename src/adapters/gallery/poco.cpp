@@ -19,18 +19,6 @@ namespace {
 
 constexpr int kWorksPerPage = 18;
 
-// The user id goes into the signed request as a JSON number, so only a
-// plain decimal number is taken.
-bool IsDecimal(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 QString UserCentre(const QString& userId) {
     return SiteHome(HostRole::PocoHost) + QStringLiteral("user/user_center?user_id=") +
            QueryValue(userId);
@@ -72,7 +60,8 @@ QByteArray WorksListBody(const QString& userId, int start) {
 } // namespace
 
 void PocoListAlbums(ListContext& ctx, const QString& userId) {
-    if (!IsDecimal(userId))
+    // The user id goes into the signed request as a JSON number.
+    if (!IsDecimalId(userId))
         return;
     ctx.session().setTextSlot(TextSlot::First, userId);
     CUrlRequest request =

@@ -29,16 +29,6 @@ const QString kNoBlogId = QStringLiteral("没有读到这个LOFTER博客的编�
 const QString kOnlyNewest =
     QStringLiteral("这个博客的文章很多，这里只列出了最新的%1篇").arg(kPostsListed);
 
-bool IsDecimal(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 QByteArray ArchiveCallBody(const QString& blogId) {
     const QString now = QString::number(pacer().nowMs() / 1000) + QStringLiteral("000");
     QByteArray body = QStringLiteral("callCount=1\r\nscriptSessionId=${scriptSessionId}187\r\n"
@@ -92,7 +82,7 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
     ctx.session().setOwnerFolder(owner);
     // The id goes into the service call as a number and nothing else.
     const QString blogId = GetBetween(view, QStringLiteral("blogId="), QStringLiteral("\""));
-    if (!IsDecimal(blogId)) {
+    if (!IsDecimalId(blogId)) {
         ctx.env.prompt.information(kNoBlogId);
         return;
     }

@@ -27,17 +27,6 @@ QString ProfileName(QString address) {
     return address.trimmed();
 }
 
-// The user id goes into queries, a Referer path and picture addresses, so
-// only a plain decimal number is taken.
-QString DecimalId(const QString& text) {
-    const QString id = text.trimmed();
-    for (const QChar c : id) {
-        if (c < u'0' || c > u'9')
-            return QString();
-    }
-    return id;
-}
-
 // The owner folder: the screen name, or the user id when the profile has no
 // usable one.
 QString OwnerFolder(QString& profile, const QString& uid) {
@@ -91,9 +80,10 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
     if (text.isEmpty())
         return;
+    // The user id goes into queries, a Referer path and picture addresses.
     const QString uid =
-        DecimalId(GetBetween(text, QStringLiteral("\"id\":"), QStringLiteral(","), kConsume));
-    if (uid.isEmpty())
+        GetBetween(text, QStringLiteral("\"id\":"), QStringLiteral(","), kConsume).trimmed();
+    if (!IsDecimalId(uid))
         return;
     ctx.session().setWeiboUid(uid);
     ctx.session().setOwnerFolder(OwnerFolder(text, uid));
