@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/sitetable.h"
 
+#include "adapters/albums/albumadapters.h"
 #include "adapters/gallery/galleryadapters.h"
 #include "adapters/portfolio/portfolioadapters.h"
 #include "adapters/qzone/qzoneadapters.h"
@@ -128,6 +129,7 @@ void SetLanded(SiteTable& t) {
     SetWeiboOperations(t);
     SetGalleryOperations(t);
     SetPortfolioOperations(t);
+    SetAlbumOperations(t);
 }
 
 } // namespace

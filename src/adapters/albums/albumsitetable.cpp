@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/albums/albumadapters.h"
+#include "core/sitetable.h"
+
+namespace phodex {
+
+void SetAlbumOperations(SiteTable& table) {
+    table.setList(ListOp::NeteasePpListAlbums, NeteasePpListAlbums);
+    table.setPicture(PictureOp::NeteasePpListPhotos, NeteasePpListPhotos);
+}
+
+} // namespace phodex
