@@ -82,6 +82,10 @@ constexpr std::array kHosts = {
     SiteHostEntry{TopitHost, HostName, u"www.topit.me"},
     SiteHostEntry{BabytreeHost, HostName, u"www.babytree.com"},
     SiteHostEntry{BabytreeHomeHost, HostName, u"home.babytree.com"},
+    SiteHostEntry{NeteasePhotoHost, HostName, u"photo.163.com"},
+    SiteHostEntry{NeteasePpHost, HostName, u"pp.163.com"},
+    SiteHostEntry{NeteasePictureHost, HostName, u"ph.126.net"},
+    SiteHostEntry{NeteaseBlogPictureHost, HostName, u"bimg.126.net"},
 };
 
 constexpr bool rolesAreIndices() {

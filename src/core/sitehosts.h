@@ -100,6 +100,11 @@ enum class HostRole : int {
     TopitHost,
     BabytreeHost,     // the main site: user pages of the older layout
     BabytreeHomeHost, // the users' home pages and albums
+    // Album sites: where their album pages are read.
+    NeteasePhotoHost,       // the photo albums and their data calls
+    NeteasePpHost,          // the photo-set owner pages
+    NeteasePictureHost,     // pictures, named "img<n>." + this
+    NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     Count // keep last
 };
 

@@ -11,6 +11,13 @@ class ListContext;
 class PictureContext;
 class SiteTable;
 
+// address: an album or home page of the owner; leaves the owner's name in
+// the third text slot for the picture operation.
+void NeteaseListAlbums(ListContext& ctx, const QString& address);
+// The key is the album's picture script, or its id when the album is not
+// public (the user is then offered the login).
+void NeteaseListPhotos(PictureContext& ctx, int albumIndex);
+
 // address: the owner's photo-set page; each set it links to is an album.
 void NeteasePpListAlbums(ListContext& ctx, const QString& address);
 // One page per set: the set's picture list.
