@@ -86,6 +86,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{NeteasePpHost, HostName, u"pp.163.com"},
     SiteHostEntry{NeteasePictureHost, HostName, u"ph.126.net"},
     SiteHostEntry{NeteaseBlogPictureHost, HostName, u"bimg.126.net"},
+    SiteHostEntry{BaiduAlbumHost, HostName, u"xiangce.baidu.com"},
 };
 
 constexpr bool rolesAreIndices() {

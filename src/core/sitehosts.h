@@ -105,6 +105,7 @@ enum class HostRole : int {
     NeteasePpHost,          // the photo-set owner pages
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
+    BaiduAlbumHost,         // the photo album site and its list services
     Count // keep last
 };
 

@@ -11,6 +11,12 @@ class ListContext;
 class PictureContext;
 class SiteTable;
 
+// user: the user name the dispatch took from the address; they become the
+// owner.
+void BaiduListAlbums(ListContext& ctx, const QString& user);
+// A private album offers the login once, then is read again.
+void BaiduListPhotos(PictureContext& ctx, int albumIndex);
+
 // address: an album or home page of the owner; leaves the owner's name in
 // the third text slot for the picture operation.
 void NeteaseListAlbums(ListContext& ctx, const QString& address);

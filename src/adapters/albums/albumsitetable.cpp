@@ -5,6 +5,8 @@
 namespace phodex {
 
 void SetAlbumOperations(SiteTable& table) {
+    table.setList(ListOp::BaiduListAlbums, BaiduListAlbums);
+    table.setPicture(PictureOp::BaiduListPhotos, BaiduListPhotos);
     table.setList(ListOp::NeteaseListAlbums, NeteaseListAlbums);
     table.setPicture(PictureOp::NeteaseListPhotos, NeteaseListPhotos);
     table.setList(ListOp::NeteasePpListAlbums, NeteasePpListAlbums);
