@@ -3,15 +3,15 @@
 
 #include "core/sitetable.h"
 
+#include <vector>
+
 namespace phodex {
 
-// The program's site table: every category and variant with its operations
-// and login entry. An operation whose adapter is not written yet finds
-// nothing and says so on the detail line.
-SiteTable MakeSiteTable();
+// Every site family of the program, in the order their dispatches are asked
+// to claim an address of a shared category.
+std::vector<SiteFamily> SiteFamilies();
 
-// The stand-ins for operations whose adapter is not written yet.
-void NotLandedListAlbums(ListContext& ctx, const QString& address);
-void NotLandedListPhotos(PictureContext& ctx, int albumIndex);
+// The program's site table: every family's rows, dispatches and operations.
+SiteTable MakeSiteTable();
 
 } // namespace phodex

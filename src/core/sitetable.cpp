@@ -1,9 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "core/sitetable.h"
 
+#include "core/jobcontext.h"
+#include "core/seams/jobobserver.h"
+
 #include <algorithm>
 
 namespace phodex {
+
+void SiteTable::addFamily(const SiteFamily& family) {
+    m_families.push_back(family.name);
+    for (const SiteRow& row : family.rows)
+        addRow(row);
+    for (const auto& [op, operation] : family.lists)
+        setList(op, operation);
+    for (const auto& [op, operation] : family.pictures)
+        setPicture(op, operation);
+    m_dispatches.insert(m_dispatches.end(), family.dispatches.begin(), family.dispatches.end());
+}
 
 void SiteTable::setList(ListOp op, ListOperation operation) {
     m_lists[op] = std::move(operation);
@@ -46,6 +60,36 @@ const SiteRow* SiteTable::rowFor(int listType, int subType) const {
 bool SiteTable::hasCategory(int listType) const {
     return std::any_of(m_rows.begin(), m_rows.end(),
                        [&](const SiteRow& row) { return row.listType == listType; });
+}
+
+const SiteDispatch* SiteTable::dispatchFor(int listType, const QString& address,
+                                           int subType) const {
+    const SiteDispatch* catchAll = nullptr;
+    for (const SiteDispatch& dispatch : m_dispatches) {
+        if (dispatch.listType != listType)
+            continue;
+        if (!dispatch.claims) {
+            if (!catchAll)
+                catchAll = &dispatch;
+        } else if (dispatch.claims(address, subType)) {
+            return &dispatch;
+        }
+    }
+    return catchAll;
+}
+
+void RunList(ListContext& ctx, ListOp op, const QString& address) {
+    if (const ListOperation& operation = ctx.env.sites.list(op))
+        operation(ctx, address);
+    else
+        ctx.env.observer.detailLine(QStringLiteral("暂不支持获取这个网站的相册"));
+}
+
+void RunPictures(PictureContext& ctx, PictureOp op, int albumIndex) {
+    if (const PictureOperation& operation = ctx.env.sites.picture(op))
+        operation(ctx, albumIndex);
+    else
+        ctx.env.observer.detailLine(QStringLiteral("暂不支持下载这个网站的图片"));
 }
 
 } // namespace phodex

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace phodex {
@@ -37,11 +39,36 @@ struct SiteRow {
     QString login; // the login menu entry serving the site; "" when none
 };
 
+// How a family takes the addresses of a category: run turns the address into
+// what the family's list operations expect and calls them, shows the site's
+// message when nothing was found, sets SubType, the owner folder and the text
+// slots, and asks for the download to start at once where the site wants it.
+struct SiteDispatch {
+    int listType = 0;
+    // The addresses of the category this dispatch takes; empty: every address
+    // that no other dispatch of the category claims.
+    std::function<bool(const QString& address, int subType)> claims;
+    std::function<void(ListContext& ctx, QString address)> run;
+};
+
+// A site family describes itself: its rows, its dispatches and the operations
+// it has written. A family whose adapters are not written yet has rows and
+// dispatches but no operations; its rows then find nothing and say so.
+struct SiteFamily {
+    std::string_view name; // the folder of src/adapters it lives in
+    std::vector<SiteRow> rows;
+    std::vector<SiteDispatch> dispatches;
+    std::vector<std::pair<ListOp, ListOperation>> lists;
+    std::vector<std::pair<PictureOp, PictureOperation>> pictures;
+};
+
 // The categories with their operations. The program builds one at start-up
-// (adapters/sitetable.h) and hands it to the jobs, which reach the adapters
-// only through it. Tests add categories of their own beyond the built-in ones.
+// from the family list (adapters/sitetable.h) and hands it to the jobs, which
+// reach the adapters only through it. Tests add categories of their own
+// beyond the built-in ones, or put their own operation in place of one.
 class SiteTable {
 public:
+    void addFamily(const SiteFamily& family);
     void setList(ListOp op, ListOperation operation);
     void setPicture(PictureOp op, PictureOperation operation);
     void addRow(SiteRow row);
@@ -50,6 +77,7 @@ public:
     const ListOperation& list(ListOp op) const;
     const PictureOperation& picture(PictureOp op) const;
     const std::vector<SiteRow>& rows() const { return m_rows; }
+    const std::vector<std::string_view>& familyNames() const { return m_families; }
 
     // The row for a category and variant: the row naming subType, else the
     // category's default row; nullptr when the category has neither. The
@@ -58,11 +86,21 @@ public:
     // a known category without a row for the variant downloads nothing.
     const SiteRow* rowFor(int listType, int subType) const;
     bool hasCategory(int listType) const;
+    // The first dispatch of the category that claims the address, else the
+    // category's catch-all one; nullptr when the category has no dispatch.
+    const SiteDispatch* dispatchFor(int listType, const QString& address, int subType) const;
 
 private:
     std::map<ListOp, ListOperation> m_lists;
     std::map<PictureOp, PictureOperation> m_pictures;
     std::vector<SiteRow> m_rows;
+    std::vector<SiteDispatch> m_dispatches;
+    std::vector<std::string_view> m_families;
 };
+
+// Runs the operation, or says on the detail line that the site's adapter is
+// not written yet and finds nothing.
+void RunList(ListContext& ctx, ListOp op, const QString& address);
+void RunPictures(PictureContext& ctx, PictureOp op, int albumIndex);
 
 } // namespace phodex

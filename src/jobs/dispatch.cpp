@@ -1,65 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/dispatch.h"
 
-#include "core/catalogue.h"
 #include "core/jobcontext.h"
 #include "core/sitetable.h"
-#include "jobs/dispatchrows.h"
-#include "jobs/dispatchsteps.h"
-
-#include <array>
 
 namespace phodex {
 
-namespace {
-
-using Row = void (*)(ListContext&, QString);
-
-constexpr std::array<Row, kCategoryCount> kRows = {
-    dispatch::DispatchQq,
-    dispatch::DispatchBaidu,
-    dispatch::DispatchNetease,
-    dispatch::DispatchRenren,
-    dispatch::DispatchSina,
-    dispatch::DispatchInstagram,
-    dispatch::DispatchPoco,
-    dispatch::DispatchYupoo,
-    dispatch::DispatchHome51,
-    dispatch::DispatchZol,
-    dispatch::DispatchPchomeDouban,
-    dispatch::DispatchShops,
-    dispatch::DispatchMoko,
-    dispatch::DispatchBabytree,
-    dispatch::DispatchPconline,
-    dispatch::DispatchHupu,
-    dispatch::DispatchJd,
-    dispatch::DispatchWsxc,
-    dispatch::DispatchHuabanDuitang,
-    dispatch::DispatchLofter,
-    dispatch::DispatchTopit,
-};
-
-// A category the site table adds beyond the built-in ones gets the address as
-// typed, and its list operations are tried in turn while nothing was found.
-void DispatchAddedCategory(ListContext& ctx, const QString& address) {
-    const SiteRow* row = ctx.env.sites.rowFor(ctx.listType(), ctx.session().subType.load());
+void DispatchList(ListContext& ctx, const QString& address) {
+    const SiteTable& sites = ctx.env.sites;
+    const int subType = ctx.session().subType.load();
+    if (const SiteDispatch* dispatch = sites.dispatchFor(ctx.listType(), address, subType)) {
+        dispatch->run(ctx, address);
+        return;
+    }
+    // A category without a dispatch of its own gets the address as typed, and
+    // its row's list operations are tried in turn while nothing was found.
+    const SiteRow* row = sites.rowFor(ctx.listType(), subType);
     if (!row)
         return;
-    for (ListOp op : row->listOps) {
-        if (!dispatch::NoAlbums(ctx) || ctx.stopRequested())
+    for (const ListOp op : row->listOps) {
+        if (!ctx.session().albums.isEmpty() || ctx.stopRequested())
             break;
-        dispatch::CallList(ctx, op, address);
+        RunList(ctx, op, address);
     }
-}
-
-} // namespace
-
-void DispatchList(ListContext& ctx, const QString& address) {
-    const int listType = ctx.listType();
-    if (isValidListType(listType))
-        kRows[size_t(listType)](ctx, address);
-    else
-        DispatchAddedCategory(ctx, address);
 }
 
 } // namespace phodex

@@ -7,11 +7,9 @@ namespace phodex {
 
 class ListContext;
 
-// The list dispatch: turns the address into what the site's list operation
-// expects and calls it (with its fallbacks); shows the site's message when
-// nothing was found; sets SubType, ownerFolder and the text slots as the site
-// needs, and raises the start-at-once request when the address named a single
-// album or product.
+// The list dispatch: hands the address to the family dispatch of its
+// category that claims it (see SiteDispatch); a category without one has its
+// row's list operations tried in turn while nothing was found.
 void DispatchList(ListContext& ctx, const QString& address);
 
 } // namespace phodex

@@ -82,8 +82,7 @@ void DownloadJob::listPictures(DownloadJobContext& ctx, int albumIndex) {
         return;
     }
     for (const PictureOp op : row->pictureOps) {
-        if (const PictureOperation& operation = m_env.sites.picture(op))
-            operation(ctx, albumIndex);
+        RunPictures(ctx, op, albumIndex);
         if (!s.downList.urls.isEmpty() || s.downState.load() != kDownRunning)
             return;
     }

@@ -105,8 +105,7 @@ QStringList PictureListJob::ListAlbumPictures(const JobEnv& env, int listType, i
         return {};
     // The site's operations in turn, the next only while nothing was found.
     for (const PictureOp op : row->pictureOps) {
-        if (const PictureOperation& operation = env.sites.picture(op))
-            operation(ctx, albumIndex);
+        RunPictures(ctx, op, albumIndex);
         if (!ctx.urls.isEmpty() || !ctx.keepListing())
             break;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
-#include "jobs/dispatchsteps.h"
+#include "adapters/common/dispatchkit.h"
 #include "settings/record.h"
 
 #include <QProgressBar>

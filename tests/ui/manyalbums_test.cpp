@@ -5,7 +5,7 @@ namespace phodex::test {
 namespace {
 
 constexpr int kManyListType = 23;
-constexpr ListOp kManyListOp = ListOp(int(kFirstExtraListOp) + 50);
+constexpr ListOp kManyListOp = "ManyListAlbums";
 constexpr int kManyAlbums = 10000;
 
 // Ten thousand albums arrive one by one from the list job's thread; the grid

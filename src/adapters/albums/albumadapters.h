@@ -3,13 +3,12 @@
 
 #include <QString>
 
-// The album sites of Baidu, NetEase and Renren: the list and picture
-// operations that have landed, and their place in the site table.
+// The album sites of Baidu and NetEase: their dispatch, list and picture
+// operations.
 namespace phodex {
 
 class ListContext;
 class PictureContext;
-class SiteTable;
 
 // user: the user name the dispatch took from the address; they become the
 // owner.
@@ -29,7 +28,13 @@ void NeteasePpListAlbums(ListContext& ctx, const QString& address);
 // One page per set: the set's picture list.
 void NeteasePpListPhotos(PictureContext& ctx, int albumIndex);
 
-// Puts the operations above into the table's rows.
-void SetAlbumOperations(SiteTable& table);
+namespace dispatch {
+// Baidu photo albums: a user page, with or without the user in its address.
+void DispatchBaidu(ListContext& ctx, QString address);
+// NetEase: the photo-set pages, else the photo albums.
+bool IsNeteasePhotoSets(const QString& address, int subType);
+void DispatchNeteasePhotoSets(ListContext& ctx, QString address);
+void DispatchNetease(ListContext& ctx, QString address);
+} // namespace dispatch
 
 } // namespace phodex

@@ -3,13 +3,12 @@
 
 #include <QString>
 
-// The gallery sites (ZOL, PChome, Home51, Sina blogs, POCO): the list and picture operations, and
-// their place in the site table.
+// The gallery sites (ZOL, PChome, Home51, Sina blogs, POCO): their dispatch,
+// list and picture operations.
 namespace phodex {
 
 class ListContext;
 class PictureContext;
-class SiteTable;
 
 // user: the ZOL user name the dispatch took from the address.
 void ZolListAlbums(ListContext& ctx, const QString& user);
@@ -42,7 +41,18 @@ void PocoListAlbums(ListContext& ctx, const QString& userId);
 // Needs the user id the listing left in the session.
 void PocoListPhotos(PictureContext& ctx, int albumIndex);
 
-// Puts the operations above into the table's rows.
-void SetGalleryOperations(SiteTable& table);
+namespace dispatch {
+// Sina: a blog's article pages ("/s/"), else the photo blog.
+bool IsSinaBlogArticle(const QString& address, int subType);
+void DispatchSinaBlog(ListContext& ctx, QString address);
+void DispatchSinaPhoto(ListContext& ctx, QString address);
+void DispatchPoco(ListContext& ctx, QString address);
+void DispatchHome51(ListContext& ctx, QString address);
+// A ZOL product page, in the ZOL and the JD category alike.
+bool IsZolProduct(const QString& address, int subType);
+void DispatchZolProduct(ListContext& ctx, QString address);
+void DispatchZol(ListContext& ctx, QString address);
+void DispatchPchome(ListContext& ctx, QString address);
+} // namespace dispatch
 
 } // namespace phodex

@@ -3,13 +3,12 @@
 
 #include <QString>
 
-// The portfolio sites (PConline, Hupu, Topit, Moko, LOFTER, Babytree): the
-// list and picture operations, and their place in the site table.
+// The portfolio sites (PConline, Hupu, Topit, Moko, LOFTER, Babytree): their
+// dispatch, list and picture operations.
 namespace phodex {
 
 class ListContext;
 class PictureContext;
-class SiteTable;
 
 // address: a photo list address whose page part the dispatch made
 // "_dk1stp_".
@@ -46,7 +45,13 @@ void BabytreeListAlbumsFallback(ListContext& ctx, const QString& user);
 void BabytreeListPhotos(PictureContext& ctx, int albumIndex);
 void BabytreeListPhotosFallback(PictureContext& ctx, int albumIndex);
 
-// Puts the operations above into the table's rows.
-void SetPortfolioOperations(SiteTable& table);
+namespace dispatch {
+void DispatchMoko(ListContext& ctx, QString address);
+void DispatchBabytree(ListContext& ctx, QString address);
+void DispatchPconline(ListContext& ctx, QString address);
+void DispatchHupu(ListContext& ctx, QString address);
+void DispatchLofter(ListContext& ctx, QString address);
+void DispatchTopit(ListContext& ctx, QString address);
+} // namespace dispatch
 
 } // namespace phodex

@@ -9,7 +9,6 @@ namespace phodex {
 
 class ListContext;
 class PictureContext;
-class SiteTable;
 
 // qq: the owner's QQ number.
 void QzoneListAlbums(ListContext& ctx, const QString& qq);
@@ -29,7 +28,9 @@ void QqGroupListPhotos(PictureContext& ctx, int albumIndex);
 void TencentWeiboListAlbums(ListContext& ctx, const QString& account);
 void TencentWeiboListPhotos(PictureContext& ctx, int albumIndex);
 
-// Puts the operations above into the table's QQ rows.
-void SetQqOperations(SiteTable& table);
+namespace dispatch {
+// Category 0: the QQ sub-type box chooses QQ Zone, QQ group or Tencent Weibo.
+void DispatchQq(ListContext& ctx, QString address);
+} // namespace dispatch
 
 } // namespace phodex

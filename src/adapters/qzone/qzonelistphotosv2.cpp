@@ -5,9 +5,9 @@
 #include "adapters/qzone/qzonephotopart.h"
 #include "adapters/qzone/qzoneroute.h"
 #include "adapters/qzone/qzonetoken.h"
+#include "adapters/qzone/shuoshuo.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
-#include "jobs/shuoshuo.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
 

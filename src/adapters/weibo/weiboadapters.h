@@ -3,20 +3,15 @@
 
 #include <QString>
 
-// Weibo albums: the list and picture operations, and their place in the site
-// table.
+// Weibo albums: the list and picture operations.
 namespace phodex {
 
 class ListContext;
 class PictureContext;
-class SiteTable;
 
 // address: the profile address as entered, numeric ("/u/<id>") or custom.
 void WeiboListAlbums(ListContext& ctx, const QString& address);
 // Needs the user id the listing of the same profile left in the session.
 void WeiboListPhotos(PictureContext& ctx, int albumIndex);
-
-// Puts the operations above into the table's Weibo row.
-void SetWeiboOperations(SiteTable& table);
 
 } // namespace phodex

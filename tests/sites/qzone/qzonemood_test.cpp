@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonetoken.h"
+#include "adapters/qzone/shuoshuo.h"
 #include "jobs/downloadjob.h"
-#include "jobs/shuoshuo.h"
 #include "qqsite.h"
 
 #include <QFile>

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "dispatchfixture.h"
 
-#include "jobs/shuoshuo.h"
+#include "adapters/qzone/shuoshuo.h"
 
 namespace phodex::test {
 namespace {
-
-using L = ListOp;
 
 void Page(FakeSite& site, const std::string& host, const std::string& path, std::string body) {
     site.route("GET", host, path, FakeSite::status(200, std::move(body)));
@@ -15,13 +13,13 @@ void Page(FakeSite& site, const std::string& host, const std::string& path, std:
 TEST_F(DispatchTest, ATiebaPostIsListedAsItsThreadPhotoPage) {
     Page(site, "tieba.baidu.com", "/p/123",
          "<html><a href=\"//tieba.baidu.com/f?kw=abc\">abc吧</a></html>");
-    finds[L::TiebaListThread] = 1;
+    finds["TiebaListThread"] = 1;
 
     const ListJobResult result = runList("https://tieba.baidu.com/p/123?pn=2", 1);
 
     EXPECT_EQ(calls(),
               (std::vector<OpCall>{
-                  {L::TiebaListThread, "https://tieba.baidu.com/photo/p?kw=abc&fp=1&tid=123"}}))
+                  {"TiebaListThread", "https://tieba.baidu.com/photo/p?kw=abc&fp=1&tid=123"}}))
         << Describe(calls());
     EXPECT_EQ(site.countOf("/p/123"), 1);
     EXPECT_EQ(session.textSlot(TextSlot::First), "abc");
@@ -45,21 +43,21 @@ TEST_F(DispatchTest, APageTheDispatchCannotReadEndsItWithoutMessage) {
 TEST_F(DispatchTest, ABaiduAddressWithoutUserPartTakesTheUserFromItsPage) {
     Page(site, "photo.baidu.com", "/someone", "<a href=\"/profile/someone\">me</a>");
     runList("https://photo.baidu.com/someone", 1);
-    EXPECT_EQ(calls(), (std::vector<OpCall>{{L::BaiduListAlbums, "someone"}})) << Describe(calls());
+    EXPECT_EQ(calls(), (std::vector<OpCall>{{"BaiduListAlbums", "someone"}})) << Describe(calls());
     EXPECT_EQ(session.subType.load(), 0);
 }
 
 TEST_F(DispatchTest, ARenrenNameIsTurnedIntoItsIdByTheOwnersPage) {
     Page(site, "www.renren.com", "/someone", "var x = {pid: '111'}; profile_owner = 222;");
     Page(site, "page.renren.com", "/acme", "var x = {pid: '333'};");
-    finds[L::RenrenListAlbumsV7] = 1;
-    finds[L::RenrenListAlbumsPublic] = 1;
+    finds["RenrenListAlbumsV7"] = 1;
+    finds["RenrenListAlbumsPublic"] = 1;
 
     runList("http://www.renren.com/someone", 3);
     runList("http://page.renren.com/acme/album", 3);
 
-    EXPECT_EQ(calls(), (std::vector<OpCall>{{L::RenrenListAlbumsV7, "222"},
-                                            {L::RenrenListAlbumsPublic, "333"}}))
+    EXPECT_EQ(calls(), (std::vector<OpCall>{{"RenrenListAlbumsV7", "222"},
+                                            {"RenrenListAlbumsPublic", "333"}}))
         << Describe(calls());
 }
 
@@ -70,7 +68,7 @@ TEST_F(DispatchTest, ADuitangAlbumIsListedFromItsOwnerAndStartsAtOnce) {
 
     const ListJobResult result = runList("https://www.duitang.com/album/?id=9", 18);
 
-    EXPECT_EQ(calls(), (std::vector<OpCall>{{L::DuitangListAlbums, "42"}})) << Describe(calls());
+    EXPECT_EQ(calls(), (std::vector<OpCall>{{"DuitangListAlbums", "42"}})) << Describe(calls());
     EXPECT_EQ(session.ownerFolder(), "堆糖_42/");
     EXPECT_EQ(session.textSlot(TextSlot::Second), "9");
     EXPECT_TRUE(session.textSlot(TextSlot::First).contains("dt-header-btm"));
@@ -90,7 +88,7 @@ TEST_F(DispatchTest, ADuitangPageWithoutUserSaysSo) {
 }
 
 TEST_F(DispatchTest, QqZoneAlbumsAreFollowedByTheShuoshuoPseudoAlbum) {
-    finds[L::QzoneListAlbums] = 2;
+    finds["QzoneListAlbums"] = 2;
     runList("12345", 0, 0);
 
     ASSERT_EQ(session.albums.count(), 3);

@@ -24,8 +24,8 @@ namespace phodex::test {
 
 // A category of its own, so that the list job tests' row stays as it is.
 constexpr int kPhotoSiteListType = 22;
-constexpr PictureOp kPhotoSitePictureOp = kFirstExtraPictureOp;
-constexpr PictureOp kPhotoSiteFallbackOp = PictureOp(int(kFirstExtraPictureOp) + 1);
+constexpr PictureOp kPhotoSitePictureOp = "PhotoSiteListPhotos";
+constexpr PictureOp kPhotoSiteFallbackOp = "PhotoSiteListPhotosFallback";
 inline const QString kPictureHost = QStringLiteral("pics.testsite.example");
 
 struct TestPicture {

@@ -16,7 +16,7 @@ namespace phodex::test {
 
 // The category the test site is registered under, beyond the built-in ones.
 constexpr int kTestSiteListType = 21;
-constexpr ListOp kTestSiteListOp = kFirstExtraListOp;
+constexpr ListOp kTestSiteListOp = "TestSiteListAlbums";
 inline const QString kTestSiteHost = QStringLiteral("album.testsite.example");
 
 struct TestAlbum {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "jobs/dispatchsteps.h"
+#include "adapters/common/dispatchkit.h"
 
 #include "core/seams/userprompt.h"
 #include "core/sitetable.h"
@@ -39,12 +39,6 @@ QString Host(HostRole role) {
 
 QString HttpsAddress(HostRole role, const QString& path) {
     return QStringLiteral("https://") + SiteHosts::get(role) + path;
-}
-
-void CallList(ListContext& ctx, ListOp op, const QString& address) {
-    const ListOperation& operation = ctx.env.sites.list(op);
-    if (operation)
-        operation(ctx, address);
 }
 
 bool NoAlbums(const ListContext& ctx) {

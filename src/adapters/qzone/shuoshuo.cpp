@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "jobs/shuoshuo.h"
+#include "adapters/qzone/shuoshuo.h"
 
 #include "core/sitehosts.h"
 

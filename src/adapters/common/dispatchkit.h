@@ -3,14 +3,14 @@
 
 #include "core/jobcontext.h"
 #include "core/sitehosts.h"
-#include "core/siteops.h"
+#include "core/sitetable.h"
 
 #include <QString>
 
 #include <initializer_list>
 #include <optional>
 
-// The small steps the rows of the list dispatch are written in.
+// The small steps the families' dispatches are written in.
 namespace phodex::dispatch {
 
 // Keeps what follows the first marker; unchanged when it is absent.
@@ -24,7 +24,6 @@ QString Host(HostRole role);
 // "https://" + the host of role + path.
 QString HttpsAddress(HostRole role, const QString& path);
 
-void CallList(ListContext& ctx, ListOp op, const QString& address);
 bool NoAlbums(const ListContext& ctx);
 void Inform(ListContext& ctx, const QString& text);
 void InformIfEmpty(ListContext& ctx, const QString& text);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "adapters/common/dispatchkit.h"
+#include "adapters/qzone/qzoneadapters.h"
+#include "adapters/qzone/shuoshuo.h"
 #include "core/catalogue.h"
 #include "core/seams/keystate.h"
-#include "jobs/dispatchrows.h"
-#include "jobs/dispatchsteps.h"
-#include "jobs/shuoshuo.h"
 #include "text/markers.h"
 
 namespace phodex::dispatch {
@@ -36,10 +36,10 @@ void DispatchQzone(ListContext& ctx, QString number) {
         Inform(ctx, kQzoneNotNumber);
         return;
     }
-    CallList(ctx, ListOp::QzoneListAlbums, number);
+    RunList(ctx, "QzoneListAlbums", number);
     ctx.session().setOwnerFolder(number);
     if (NoAlbums(ctx))
-        CallList(ctx, ListOp::QzoneListAlbumsV2, number);
+        RunList(ctx, "QzoneListAlbumsV2", number);
     InformIfEmpty(ctx, kQzoneEmpty);
     if (!NoAlbums(ctx) || ctx.env.keys.ctrlHeld())
         ctx.addAlbum(ShuoshuoAlbum(number));
@@ -51,7 +51,7 @@ void DispatchTencentWeibo(ListContext& ctx, QString user) {
     CutAtEach(user, {"/", "?"});
     ctx.session().setOwnerFolder(user);
     ctx.session().setTextSlot(TextSlot::Second, user);
-    CallList(ctx, ListOp::TencentWeiboListAlbums, user);
+    RunList(ctx, "TencentWeiboListAlbums", user);
     SetSubType(ctx, SubType::TencentWeiboAlbums);
     InformIfEmpty(ctx, kTencentWeiboEmpty);
 }
@@ -60,7 +60,7 @@ void DispatchQqGroup(ListContext& ctx, QString group) {
     CutAfter(group, QStringLiteral("!/"));
     CutAtEach(group, {"/", "?", "#"});
     ctx.session().setOwnerFolder(group);
-    CallList(ctx, ListOp::QqGroupListAlbums, group);
+    RunList(ctx, "QqGroupListAlbums", group);
     SetSubType(ctx, SubType::QqGroupAlbums);
     InformIfEmpty(ctx, kQqGroupEmpty);
 }

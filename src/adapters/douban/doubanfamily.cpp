@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/common/dispatchkit.h"
+#include "core/addressclass.h"
+#include "core/catalogue.h"
+#include "core/sitetable.h"
+
+// Douban: a photo album, or a film's stills; either starts at once. Its
+// adapters are not written yet.
+namespace phodex {
+
+namespace {
+
+using namespace dispatch;
+
+const QString kDoubanNotPhotos =
+    QStringLiteral("请输入豆瓣相册或电影图片页的网址(网址中含有/photos)");
+
+bool IsDouban(const QString& address, int) {
+    return containsMarker(address, Host(HostRole::DoubanMarker));
+}
+
+void DispatchDouban(ListContext& ctx, QString address) {
+    if (!address.contains(QStringLiteral("/photos"))) {
+        Inform(ctx, kDoubanNotPhotos);
+        return;
+    }
+    CutAtEach(address, {"&", "*", "?"});
+    EndWithSlash(address);
+    if (address.contains(Host(HostRole::DoubanMovieHost))) {
+        RunList(ctx, "DoubanListMoviePhotos", address);
+        SetSubType(ctx, SubType::DoubanMovie);
+    } else {
+        RunList(ctx, "DoubanListAlbums", address);
+        SetSubType(ctx, SubType::DoubanAlbum);
+    }
+    StartAtOnce(ctx);
+}
+
+} // namespace
+
+SiteFamily DoubanFamily() {
+    return SiteFamily{
+        .name = "douban",
+        .rows = {{.listType = Category::PchomeDouban,
+                  .subTypes = {SubType::DoubanAlbum, SubType::DoubanMovie, kAnyOtherSubType},
+                  .site = "Douban",
+                  .albumIs = "a photo album; a film's stills",
+                  .listOps = {"DoubanListAlbums", "DoubanListMoviePhotos"},
+                  .pictureOps = {"DoubanListPhotos"}}},
+        .dispatches = {{.listType = Category::PchomeDouban,
+                        .claims = IsDouban,
+                        .run = DispatchDouban}},
+    };
+}
+
+} // namespace phodex

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "adapters/common/dispatchkit.h"
+#include "core/catalogue.h"
+#include "core/sitetable.h"
+#include "text/markers.h"
+
+// JD: one product page. Its adapters are not written yet.
+namespace phodex {
+
+namespace {
+
+using namespace dispatch;
+
+const QString kJdNotItem = QStringLiteral("请输入京东商品页的网址(item.jd.com)");
+
+void DispatchJd(ListContext& ctx, QString address) {
+    SetSubType(ctx, SubType::JdProducts);
+    CutAt(address, QStringLiteral("#"));
+    if (!address.contains(Host(HostRole::JdItemMarker))) {
+        Inform(ctx, kJdNotItem);
+        return;
+    }
+    RunList(ctx, "JdListProducts", address);
+    StartAtOnceIfOne(ctx);
+}
+
+} // namespace
+
+SiteFamily JdFamily() {
+    return SiteFamily{
+        .name = "jd",
+        .rows = {{.listType = Category::Jd,
+                  .subTypes = {SubType::JdProducts, kAnyOtherSubType},
+                  .site = "JD",
+                  .albumIs = "a product",
+                  .listOps = {"JdListProducts"},
+                  .pictureOps = {"JdListPhotos"}}},
+        .dispatches = {{.listType = Category::Jd, .run = DispatchJd}},
+    };
+}
+
+} // namespace phodex
