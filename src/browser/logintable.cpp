@@ -2,6 +2,7 @@
 #include "browser/logintable.h"
 
 #include "core/sitehosts.h"
+#include "text/markers.h"
 
 #include <algorithm>
 #include <array>
@@ -33,16 +34,11 @@ QString Page(HostRole host, const QString& path = QStringLiteral("/")) {
     return QStringLiteral("https://") + SiteHosts::get(host) + path;
 }
 
-bool DigitsOnly(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 QString QqSpacePage(const QString& typed, int subTypeEntry) {
     if (typed.isEmpty())
         return Page(HostRole::QzonePortalHost);
     const QString base = Page(HostRole::QzoneUserHost);
-    return DigitsOnly(typed) && subTypeEntry == 0 ? base + typed : base;
+    return AllDigits(typed) && subTypeEntry == 0 ? base + typed : base;
 }
 
 QString MokoLoginPage() {

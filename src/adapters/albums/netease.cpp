@@ -80,7 +80,7 @@ QString PictureAddress(const QString& value) {
         SiteHosts::get(value.contains(QStringLiteral("/photo/")) ? HostRole::NeteaseBlogPictureHost
                                                                  : HostRole::NeteasePictureHost);
     const qsizetype slash = value.indexOf(u'/', 1);
-    if (slash > 0 && IsDecimalId(value.first(slash)))
+    if (slash > 0 && AllDigits(value.first(slash)))
         return QStringLiteral("http://img%1.%2%3").arg(value.first(slash), host, value.mid(slash));
     return QStringLiteral("http://img.") + host + (value.startsWith(u'/') ? "" : "/") + value;
 }
@@ -105,7 +105,7 @@ QString AccessPlaceholder(const QString& access) {
 bool ReadAlbum(const QString& item, const QString& owner, AlbumInfo& album) {
     QString rest = item;
     const QString id = TextBefore(rest, QStringLiteral(","));
-    if (!IsDecimalId(id))
+    if (!AllDigits(id))
         return false;
     album.name = GetBetween(rest, QStringLiteral("name:'"), QStringLiteral("'"));
     QString description = GetBetween(rest, QStringLiteral("desc:'"), QStringLiteral("'"));
@@ -188,10 +188,10 @@ void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
     QString script;
     if (album.key.size() >= 20) {
         script = FetchScript(album.key);
-        if (script.size() < 10 && IsDecimalId(album.info))
+        if (script.size() < 10 && AllDigits(album.info))
             script = ScriptFromCall(owner,
                                     QStringLiteral("c0-param0=string%3A") + album.info + kCallTail);
-    } else if (IsDecimalId(album.key)) {
+    } else if (AllDigits(album.key)) {
         if (!ctx.env.prompt.askYesNo(kAskLogin, kCaption))
             return;
         ctx.env.browser.loginAndWait(SiteHome(HostRole::NeteasePhotoHost) + QueryValue(owner) +

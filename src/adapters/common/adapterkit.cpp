@@ -9,8 +9,6 @@
 
 #include <QUrl>
 
-#include <algorithm>
-
 namespace phodex {
 
 QString SiteHome(HostRole role) {
@@ -35,11 +33,6 @@ QString PlainHostName(const QString& text) {
 
 QString QueryValue(const QString& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
-}
-
-bool IsDecimalId(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 QString Unslashed(QString text) {

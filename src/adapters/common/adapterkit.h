@@ -3,6 +3,7 @@
 
 #include "core/sitehosts.h"
 #include "net/urlrequest.h"
+#include "text/markers.h"
 
 #include <QString>
 
@@ -30,9 +31,10 @@ QString PlainHostName(const QString& text);
 // A value that goes into a query or a path: percent-encoded, so that what a
 // site or the user wrote can never add parameters or end the address.
 QString QueryValue(const QString& text);
-// True for a non-empty run of ASCII digits only: ids that go into request
-// bodies, paths and picture addresses are taken only in that form.
-bool IsDecimalId(const QString& text);
+// Use AllDigits: this name stays only until lofter.cpp is switched over.
+inline bool IsDecimalId(const QString& text) {
+    return AllDigits(text);
+}
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it

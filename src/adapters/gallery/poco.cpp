@@ -61,7 +61,7 @@ QByteArray WorksListBody(const QString& userId, int start) {
 
 void PocoListAlbums(ListContext& ctx, const QString& userId) {
     // The user id goes into the signed request as a JSON number.
-    if (!IsDecimalId(userId))
+    if (!AllDigits(userId))
         return;
     ctx.session().setTextSlot(TextSlot::First, userId);
     CUrlRequest request =

@@ -83,7 +83,7 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
     // The user id goes into queries, a Referer path and picture addresses.
     const QString uid =
         GetBetween(text, QStringLiteral("\"id\":"), QStringLiteral(","), kConsume).trimmed();
-    if (!IsDecimalId(uid))
+    if (!AllDigits(uid))
         return;
     ctx.session().setWeiboUid(uid);
     ctx.session().setOwnerFolder(OwnerFolder(text, uid));
