@@ -23,7 +23,7 @@ const QString kAskLogin =
 const QString kCaption = QStringLiteral("提示");
 
 QString AlbumHost() {
-    return SiteHome(HostRole::BaiduAlbumHost);
+    return SiteHosts::https(HostRole::BaiduAlbumHost);
 }
 
 QString Decoded(const QString& text) {

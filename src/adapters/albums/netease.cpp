@@ -38,7 +38,8 @@ const QString kFromBlogTail =
 // The album data call: what the site's own pages ask for an album's
 // picture script.
 QString AlbumDataCall(const QString& owner, const QString& params) {
-    return SiteHome(HostRole::NeteasePhotoHost) + QStringLiteral("photo/") + QueryValue(owner) +
+    return SiteHosts::https(HostRole::NeteasePhotoHost, QStringLiteral("/photo/")) +
+           QueryValue(owner) +
            QStringLiteral("/dwr/call/plaincall/AlbumBean.getAlbumData.dwr?callCount=1&"
                           "scriptSessionId=%24%7BscriptSessionId%7D187&c0-scriptName=AlbumBean&"
                           "c0-methodName=getAlbumData&c0-id=0&") +
@@ -86,7 +87,7 @@ QString PictureAddress(const QString& value) {
 }
 
 QString Placeholder(const char* name) {
-    return SiteHome(HostRole::NeteasePhotoHost) + QStringLiteral("img/cover/") +
+    return SiteHosts::https(HostRole::NeteasePhotoHost, QStringLiteral("/img/cover/")) +
            QString::fromLatin1(name) + QStringLiteral(".png");
 }
 
@@ -163,7 +164,7 @@ void NeteaseListAlbums(ListContext& ctx, const QString& address) {
         const HostRole home = address.indexOf(QStringLiteral("pp.1")) > 0
                                   ? HostRole::NeteasePpHost
                                   : HostRole::NeteasePhotoHost;
-        page = FetchPage(SiteHome(home) + QueryValue(owner), kPageFlags);
+        page = FetchPage(SiteHosts::https(home) + QueryValue(owner), kPageFlags);
         albumUrl = GetBetween(page, QStringLiteral("albumUrl : '"), QStringLiteral("'"));
     }
     const QString script = FetchScript(albumUrl);
@@ -194,9 +195,9 @@ void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
     } else if (AllDigits(album.key)) {
         if (!ctx.env.prompt.askYesNo(kAskLogin, kCaption))
             return;
-        ctx.env.browser.loginAndWait(SiteHome(HostRole::NeteasePhotoHost) + QueryValue(owner) +
-                                         QStringLiteral("/list/#aid=") + album.key +
-                                         QStringLiteral("&m=1&p=1"),
+        ctx.env.browser.loginAndWait(SiteHosts::https(HostRole::NeteasePhotoHost) +
+                                         QueryValue(owner) + QStringLiteral("/list/#aid=") +
+                                         album.key + QStringLiteral("&m=1&p=1"),
                                      0);
         script = ScriptFromCall(owner,
                                 QStringLiteral("c0-param0=number%3A") + album.key + kFromBlogTail);

@@ -11,10 +11,6 @@
 
 namespace phodex {
 
-QString SiteHome(HostRole role) {
-    return QStringLiteral("https://") + SiteHosts::get(role) + QLatin1Char('/');
-}
-
 QString RandomFraction() {
     return QString::asprintf("%0.16f", pacer().random(32768) / 32767.0);
 }

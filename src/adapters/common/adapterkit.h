@@ -13,8 +13,11 @@ namespace phodex {
 class PageWalk;
 class PictureContext;
 
-// "https://<host of role>/".
-QString SiteHome(HostRole role);
+// Use SiteHosts::https: this name stays only until weibolistphotos.cpp and
+// qzonelistphotos*.cpp are switched over.
+inline QString SiteHome(HostRole role) {
+    return SiteHosts::https(role);
+}
 
 // The cache-busting fraction many services take: one random number from 0 to
 // 32767 divided by 32767, with 16 decimals.

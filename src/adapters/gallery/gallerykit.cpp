@@ -12,10 +12,8 @@ QString OnHost(HostRole role, const QString& path) {
         return path;
     if (path.startsWith(QStringLiteral("//")))
         return QStringLiteral("https:") + path;
-    // SiteHome ends with the slash a relative path would begin with; a path
-    // glued to the host name without it would name another host.
-    const QString home = SiteHome(role);
-    return path.startsWith(u'/') ? home.chopped(1) + path : home + path;
+    // A path glued to the host name without its slash would name another host.
+    return SiteHosts::https(role, path.startsWith(u'/') ? path : u'/' + path);
 }
 
 QString WithScheme(const QString& url) {

@@ -36,7 +36,8 @@ void Home51ListAlbums(ListContext& ctx, const QString& user) {
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
     CUrlRequest request = Home51Request();
-    request.url = SiteHome(HostRole::Home51Host) + QueryValue(user) + QStringLiteral("/photo");
+    request.url =
+        SiteHosts::https(HostRole::Home51Host) + QueryValue(user) + QStringLiteral("/photo");
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
     SkipTo(text, QStringLiteral("class=\"p_main"));
@@ -72,7 +73,7 @@ void Home51ListPhotos(PictureContext& ctx, int albumIndex) {
         return;
     // One picture of the album names the data view that lists them all.
     const QString photoId = GetBetween(text, QStringLiteral("/item/"), QStringLiteral(".htm"));
-    request.url = SiteHome(HostRole::Home51Host) +
+    request.url = SiteHosts::https(HostRole::Home51Host) +
                   QueryValue(ctx.session().textSlot(TextSlot::First)) +
                   QStringLiteral("/photo/getdataview/?id=") + QueryValue(photoId);
     const QString view = FetchText(response, request, kTextInflate | kTextUtf8);

@@ -36,7 +36,7 @@ void PchomeListAlbums(ListContext& ctx, const QString& user) {
     ctx.session().setTextSlot(TextSlot::First, user);
     CUrlRequest request = PageRequest(kGzipHeaders);
     PageWalk walk;
-    const QString home = SiteHome(HostRole::PchomePhotoHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::PchomePhotoHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,
         [&](int page) { return home + u'*' + QString::number(page); },
@@ -86,14 +86,14 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
                 const QString url =
                     path.isEmpty()
                         ? QString()
-                        : WithoutThumbnailMark(SiteHome(HostRole::PchomePhotoHost) + path);
+                        : WithoutThumbnailMark(SiteHosts::https(HostRole::PchomePhotoHost) + path);
                 const QString title =
                     GetBetween(item, QStringLiteral("DataSet["), QStringLiteral("]'"));
                 const QString photo =
                     GetBetween(item, QStringLiteral("PK:"), QStringLiteral(",")).trimmed();
                 // The picture is only served to its own page on the site.
                 const QString referer = QStringLiteral("Referer: ") +
-                                        SiteHome(HostRole::PchomePhotoHost) + owner + u'/' +
+                                        SiteHosts::https(HostRole::PchomePhotoHost) + owner + u'/' +
                                         QueryValue(photo);
                 if (!HandOverPicture(ctx, url, title, albumIndex, walk, referer))
                     return false;

@@ -20,7 +20,7 @@ namespace {
 constexpr int kWorksPerPage = 18;
 
 QString UserCentre(const QString& userId) {
-    return SiteHome(HostRole::PocoHost) + QStringLiteral("user/user_center?user_id=") +
+    return SiteHosts::https(HostRole::PocoHost, QStringLiteral("/user/user_center?user_id=")) +
            QueryValue(userId);
 }
 
@@ -51,7 +51,7 @@ QByteArray WorksListBody(const QString& userId, int start) {
         .replace(u'"', QStringLiteral("%22"))
         .replace(u':', QStringLiteral("%3A"))
         .replace(u',', QStringLiteral("%2C"));
-    QString home = SiteHome(HostRole::PocoHost);
+    QString home = SiteHosts::https(HostRole::PocoHost);
     home.chop(1);
     home.replace(u':', QStringLiteral("%3A")).replace(u'/', QStringLiteral("%2F"));
     return (QStringLiteral("req=") + json + QStringLiteral("&host_port=") + home).toUtf8();
@@ -69,7 +69,8 @@ void PocoListAlbums(ListContext& ctx, const QString& userId) {
                                    "x-www-form-urlencoded; charset=UTF-8\r\nReferer:") +
                     UserCentre(userId));
     request.verb = QStringLiteral("POST");
-    request.url = SiteHome(HostRole::PocoHost) + QStringLiteral("v1_1/space/get_user_works_list");
+    request.url =
+        SiteHosts::https(HostRole::PocoHost, QStringLiteral("/v1_1/space/get_user_works_list"));
     CUrlResponse response;
     PageWalk walk;
     for (int start = 0; walk.nextPage(); start += kWorksPerPage) {

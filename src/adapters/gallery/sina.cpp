@@ -56,8 +56,9 @@ void SinaPhotoListAlbums(ListContext& ctx, const QString& address) {
     if (uid.isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, uid);
-    request.url = SiteHome(HostRole::SinaPhotoBlogHost) +
-                  QStringLiteral("services/ctg_list_ctg.php?format=gsonv&uid=") + QueryValue(uid);
+    request.url = SiteHosts::https(HostRole::SinaPhotoBlogHost,
+                                   QStringLiteral("/services/ctg_list_ctg.php?format=gsonv&uid=")) +
+                  QueryValue(uid);
     text = FetchText(response, request, kTextFlags);
     QStringList parts;
     SplitBy(text, QStringLiteral("\"category\":\""), parts);

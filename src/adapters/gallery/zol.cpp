@@ -71,7 +71,7 @@ void ZolListAlbums(ListContext& ctx, const QString& user) {
     ctx.session().setTextSlot(TextSlot::First, user);
     CUrlRequest request = PageRequest(kGzipHeaders);
     PageWalk walk;
-    const QString home = SiteHome(HostRole::ZolPhotoHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::ZolPhotoHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextInflate, kNextPage, walk,
         [&](int page) { return home + QStringLiteral("/album_%1.html").arg(page); },

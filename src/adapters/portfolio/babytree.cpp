@@ -47,7 +47,7 @@ void BabytreeListAlbums(ListContext& ctx, const QString& user) {
     ctx.session().setTextSlot(TextSlot::First, user);
     CUrlRequest request = PortfolioRequest(kPageEnd);
     PageWalk walk;
-    const QString home = SiteHome(HostRole::BabytreeHomeHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::BabytreeHomeHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("\">下一页</a>"), walk,
         [&](int page) { return home + QStringLiteral("/photo/list?pg=%1").arg(page); },
@@ -83,7 +83,7 @@ void BabytreeListAlbumsFallback(ListContext& ctx, const QString& user) {
         return;
     CUrlRequest request = PortfolioRequest(kPageEnd);
     PageWalk walk;
-    const QString list = SiteHome(HostRole::BabytreeHost) +
+    const QString list = SiteHosts::https(HostRole::BabytreeHost) +
                          QStringLiteral("user/showuser.php?uid=u%1&tab=photo&view=album_list&"
                                         "order=&pg=")
                              .arg(QueryValue(user));

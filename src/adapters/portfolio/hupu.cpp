@@ -46,7 +46,7 @@ QString AlbumPath(QString link) {
 void ListMemberAlbums(ListContext& ctx, const QString& user) {
     CUrlRequest request = PortfolioRequest();
     PageWalk walk;
-    const QString home = SiteHome(HostRole::HupuMemberHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::HupuMemberHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("id=\"j_next"), walk,
         [&](int page) { return home + QStringLiteral("/photo-%1").arg(page); },
@@ -111,7 +111,7 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
         return;
     CUrlRequest request = PortfolioRequest();
     PageWalk walk;
-    const QString base = SiteHome(HostRole::HupuMemberHost) + PathValue(album.key);
+    const QString base = SiteHosts::https(HostRole::HupuMemberHost) + PathValue(album.key);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("class=\"next"), walk,
         [&](int page) { return base + QStringLiteral("-%1.html").arg(page); },

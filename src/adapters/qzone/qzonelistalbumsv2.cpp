@@ -16,7 +16,7 @@ void QzoneListAlbumsV2(ListContext& ctx, const QString& qq) {
     std::optional<QzoneRoute> route = RequestQzoneRoute(ctx, qq, RouteCaller::AlbumsV2);
     if (!route)
         return;
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::SkeyOnly));
     CUrlRequest request = PageRequest(
         QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") + QzoneUserHome(qq));

@@ -47,7 +47,7 @@ QzoneRoute ParseQzoneRoute(QString text) {
 std::optional<QzoneRoute> RequestQzoneRoute(ListContext& ctx, const QString& qq,
                                             RouteCaller caller) {
     CUrlRequest request = PageRequest(RouteHeaders(qq, caller));
-    request.url = SiteHome(HostRole::QzoneUserHost) + QStringLiteral("proxy/domain/") +
+    request.url = SiteHosts::https(HostRole::QzoneUserHost, QStringLiteral("/proxy/domain/")) +
                   SiteHosts::get(HostRole::QzoneRouteHost) + QStringLiteral("/GetRoute?UIN=") + qq +
                   QStringLiteral("&type=json&version=2");
     CUrlResponse response;
