@@ -6,6 +6,7 @@
 #include "core/pagewalk.h"
 #include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
+#include "core/webaddress.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -47,13 +48,12 @@ QString AlbumDataCall(const QString& owner, const QString& params) {
 }
 
 // The scripts are named without a scheme; anything that is not then a web
-// address is not fetched at all.
+// address is not fetched at all, nor is a text with another scheme or with
+// an address only further on.
 QString ScriptAddress(const QString& value) {
-    QString address = value;
-    if (address.startsWith(QStringLiteral("//")))
-        address.prepend(QStringLiteral("http:"));
-    else if (!address.contains(QStringLiteral("://")))
-        address.prepend(QStringLiteral("http://"));
+    if (!StartsWithWebScheme(value) && value.contains(QStringLiteral("://")))
+        return {};
+    const QString address = WithWebScheme(value);
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != u"http" && url.scheme() != u"https"))

@@ -5,6 +5,7 @@
 #include "adapters/portfolio/portfoliokit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -35,7 +36,7 @@ QString FetchSetPage(const QString& address) {
 QString SetAddress(const QString& owner, const QString& link) {
     if (link.isEmpty())
         return {};
-    const QUrl resolved = QUrl(owner).resolved(QUrl(WithScheme(link)));
+    const QUrl resolved = QUrl(owner).resolved(QUrl(WithWebScheme(link, BareAddress::Relative)));
     if (resolved.scheme() != u"http" && resolved.scheme() != u"https")
         return {};
     return resolved.toString();
@@ -60,7 +61,9 @@ void NeteasePpListAlbums(ListContext& ctx, const QString& address) {
         if (album.key.isEmpty())
             continue;
         album.name = GetBetween(item, QStringLiteral("title=\""), QStringLiteral("\""));
-        album.cover = WithScheme(GetBetween(item, QStringLiteral("src=\""), QStringLiteral("\"")));
+        album.cover =
+            WithWebScheme(GetBetween(item, QStringLiteral("src=\""), QStringLiteral("\"")),
+                          BareAddress::Relative);
         SkipTo(item, QStringLiteral("<em>"));
         album.photoCount = LeadingNumber(
             GetBetween(item, QStringLiteral("~ ["), QStringLiteral("张")), album.photoCount);
@@ -79,7 +82,8 @@ void NeteasePpListPhotos(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     for (qsizetype i = 1; i < parts.size(); ++i) {
         QString item = parts.at(i);
-        const QString url = WithScheme(TextBefore(item, QStringLiteral("'")));
+        const QString url =
+            WithWebScheme(TextBefore(item, QStringLiteral("'")), BareAddress::Relative);
         QString title = GetBetween(item, QStringLiteral(",picDesc:'"), QStringLiteral("'"));
         if (title.isEmpty())
             title = album.name;

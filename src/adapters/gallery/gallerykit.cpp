@@ -4,20 +4,17 @@
 #include "adapters/common/adapterkit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 
 namespace phodex {
 
 QString OnHost(HostRole role, const QString& path) {
-    if (path.startsWith(QStringLiteral("https://")) || path.startsWith(QStringLiteral("http://")))
+    if (StartsWithWebScheme(path))
         return path;
     if (path.startsWith(QStringLiteral("//")))
         return QStringLiteral("https:") + path;
     // A path glued to the host name without its slash would name another host.
     return SiteHosts::https(role, path.startsWith(u'/') ? path : u'/' + path);
-}
-
-QString WithScheme(const QString& url) {
-    return url.startsWith(QStringLiteral("//")) ? QStringLiteral("http:") + url : url;
 }
 
 void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,

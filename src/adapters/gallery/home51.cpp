@@ -5,6 +5,7 @@
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/userprompt.h"
+#include "core/webaddress.h"
 #include "net/pagetext.h"
 #include "text/codepage.h"
 #include "text/escapes.h"
@@ -91,8 +92,9 @@ void Home51ListPhotos(PictureContext& ctx, int albumIndex) {
         QString item = parts.at(i);
         QString title = UnescapeUnicode(
             GetBetween(item, QStringLiteral("photo_name\":\""), QStringLiteral("\"")));
-        const QString url = WithScheme(
-            Unslashed(GetBetween(item, QStringLiteral("big_photo\":\""), QStringLiteral("\""))));
+        const QString url = WithWebScheme(
+            Unslashed(GetBetween(item, QStringLiteral("big_photo\":\""), QStringLiteral("\""))),
+            BareAddress::Relative);
         if (title.isEmpty())
             title = album.name;
         if (!HandOverPicture(ctx, url, title, albumIndex, walk, referer))

@@ -4,6 +4,7 @@
 #include "adapters/gallery/gallerykit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
 #include "text/codepage.h"
@@ -96,8 +97,10 @@ void PocoListAlbums(ListContext& ctx, const QString& userId) {
                 Unslashed(GetBetween(item, QStringLiteral("works_url\":\""), QStringLiteral("\"")));
             album.photoCount = LeadingNumber(
                 GetBetween(item, QStringLiteral("works_photo_count\":"), QStringLiteral(",")));
-            album.cover = WithScheme(Unslashed(
-                GetBetween(item, QStringLiteral("user_avatar\":\""), QStringLiteral("\""))));
+            album.cover =
+                WithWebScheme(Unslashed(GetBetween(item, QStringLiteral("user_avatar\":\""),
+                                                   QStringLiteral("\""))),
+                              BareAddress::Relative);
             // A reply the service repeats adds nothing twice.
             if (!walk.isNew(album.key + u'\n' + album.name))
                 continue;
