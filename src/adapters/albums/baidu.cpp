@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
-#include "adapters/portfolio/portfoliokit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/browserbridge.h"

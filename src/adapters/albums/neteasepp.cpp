@@ -2,7 +2,6 @@
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
 #include "adapters/gallery/gallerykit.h"
-#include "adapters/portfolio/portfoliokit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/webaddress.h"
@@ -24,7 +23,7 @@ constexpr int kTextFlags = kTextInflate;
 // The set page: only the picture list between its two script variables
 // lists the set's pictures.
 QString FetchSetPage(const QString& address) {
-    CUrlRequest request = PortfolioRequest(QByteArrayLiteral("photoidsList"));
+    CUrlRequest request = GzipPageRequest(QByteArrayLiteral("photoidsList"));
     request.startMarker = QByteArrayLiteral("window.picList");
     request.url = address;
     CUrlResponse response;

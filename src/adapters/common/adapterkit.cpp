@@ -60,6 +60,23 @@ QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFl
     return GetText(response, textFlags);
 }
 
+QString GzipHeader() {
+    return QStringLiteral("Accept-Encoding: gzip, deflate");
+}
+
+CUrlRequest GzipPageRequest(const QByteArray& endMarker) {
+    CUrlRequest request = PageRequest(GzipHeader());
+    request.endMarker = endMarker;
+    return request;
+}
+
+QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker) {
+    CUrlRequest request = GzipPageRequest(endMarker);
+    request.url = address;
+    CUrlResponse response;
+    return FetchText(response, request, textFlags);
+}
+
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
                      PageWalk& walk, const QString& headers) {
     if (url.isEmpty() || !walk.isNew(url))

@@ -48,6 +48,14 @@ int LeadingNumber(const QString& text, int fallback = 0);
 CUrlRequest PageRequest(const QString& headers);
 // Fetch with flags 0, then the page text; "" when the fetch failed.
 QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags);
+// The header the sites are asked with where they need no other: every one
+// of them answers compressed. Further lines follow it after "\r\n".
+QString GzipHeader();
+// A page request with GzipHeader() alone; endMarker: where the site's pages
+// stop holding anything of use (the rest is not read).
+CUrlRequest GzipPageRequest(const QByteArray& endMarker = {});
+// One page as text, asked for as GzipPageRequest does; "" when the fetch failed.
+QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker = {});
 
 // Hands one picture to the download job, unless its address is empty or the
 // walk met it before; false when the album is to end (stop, or the rest was

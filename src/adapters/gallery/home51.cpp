@@ -22,7 +22,7 @@ namespace {
 const QString kBusy = QStringLiteral("请稍候再试");
 
 CUrlRequest Home51Request() {
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate"));
+    CUrlRequest request = GzipPageRequest();
     request.retryMarker = ToGbk(kBusy);
     request.attempts = 3;
     request.pauseSeconds = 10;

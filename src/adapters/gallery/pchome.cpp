@@ -13,7 +13,6 @@ namespace phodex {
 
 namespace {
 
-const QString kGzipHeaders = QStringLiteral("Accept-Encoding: gzip, deflate");
 const QString kNextPage = QStringLiteral("\">下一頁>");
 constexpr int kTextFlags = kTextInflate | kTextBig5;
 
@@ -34,7 +33,7 @@ void PchomeListAlbums(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::PchomePhotoHost) + QueryValue(user);
     WalkNumberedPages(
@@ -67,7 +66,7 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
     if (album.key.isEmpty())
         return;
     const QString owner = QueryValue(ctx.session().ownerFolder());
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,

@@ -66,7 +66,8 @@ void PocoListAlbums(ListContext& ctx, const QString& userId) {
         return;
     ctx.session().setTextSlot(TextSlot::First, userId);
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nContent-Type:application/"
+        PageRequest(GzipHeader() +
+                    QStringLiteral("\r\nContent-Type:application/"
                                    "x-www-form-urlencoded; charset=UTF-8\r\nReferer:") +
                     UserCentre(userId));
     request.verb = QStringLiteral("POST");
@@ -116,7 +117,7 @@ void PocoListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer:") +
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer:") +
                                       UserCentre(ctx.session().textSlot(TextSlot::First)));
     request.url = album.key;
     CUrlResponse response;

@@ -16,7 +16,6 @@ namespace phodex {
 
 namespace {
 
-const QString kGzipHeaders = QStringLiteral("Accept-Encoding: gzip, deflate");
 const QString kNextPage = QStringLiteral("class=\"nor\">下一页");
 const QString kItem = QStringLiteral("id=\"pic_");
 const QString kUnnamedProduct = QStringLiteral("没有找到这个产品的名称，请确认网址是ZOL的产品页面");
@@ -69,7 +68,7 @@ void ZolListAlbums(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::ZolPhotoHost) + QueryValue(user);
     WalkNumberedPages(
@@ -103,7 +102,7 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextInflate, kNextPage, walk,
@@ -129,7 +128,7 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex) {
 }
 
 void ZolProductList(ListContext& ctx, const QString& address) {
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     request.url = address;
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate);

@@ -44,7 +44,7 @@ QString AlbumPath(QString link) {
 }
 
 void ListMemberAlbums(ListContext& ctx, const QString& user) {
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::HupuMemberHost) + QueryValue(user);
     WalkNumberedPages(
@@ -109,7 +109,7 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     const QString base = SiteHosts::https(HostRole::HupuMemberHost) + PathValue(album.key);
     WalkNumberedPages(

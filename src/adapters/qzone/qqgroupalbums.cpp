@@ -58,7 +58,7 @@ bool NotLoggedIn(const QString& text) {
 
 void QqGroupListAlbums(ListContext& ctx, const QString& group) {
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
+        PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
                     SiteHosts::https(HostRole::QzoneProxyHost,
                                      QStringLiteral("/groupphoto/index?inqq=3&groupId=")) +
                     QueryValue(group));

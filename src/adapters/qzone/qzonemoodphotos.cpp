@@ -65,7 +65,7 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk
 void QzoneListMoodPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nreferer:") +
+        PageRequest(GzipHeader() + QStringLiteral("\r\nreferer:") +
                     SiteHosts::https(HostRole::QzonePostsAppHost,
                                      QStringLiteral("/qzone/app/mood_v6/html/index.html")));
     CUrlResponse response;

@@ -16,9 +16,8 @@ const QString kRouteFailed = QStringLiteral("QQ空间相册错误1");
 
 QString RouteHeaders(const QString& qq, RouteCaller caller) {
     const QString referer = QStringLiteral("Referer: ") + QzoneUserHome(qq);
-    return caller == RouteCaller::Albums
-               ? referer
-               : QStringLiteral("Accept-Encoding: gzip, deflate\r\n") + referer;
+    return caller == RouteCaller::Albums ? referer
+                                         : GzipHeader() + QStringLiteral("\r\n") + referer;
 }
 
 } // namespace

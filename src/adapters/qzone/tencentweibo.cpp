@@ -6,7 +6,7 @@
 namespace phodex {
 
 QString TencentWeiboHeaders() {
-    return QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
+    return GzipHeader() + QStringLiteral("\r\nReferer: ") +
            SiteHosts::https(HostRole::TencentWeiboApiHost, QStringLiteral("/proxy.html"));
 }
 

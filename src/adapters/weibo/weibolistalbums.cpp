@@ -72,7 +72,7 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
         return;
     // The profile service wants the login cookie; the site's own pages send
     // it under the lower-case name.
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\ncookie: ") +
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\ncookie: ") +
                                       GetCookies(SiteHosts::https(HostRole::WeiboHost)));
     request.url =
         SiteHosts::https(HostRole::WeiboHost, QStringLiteral("/ajax/profile/info?custom=")) +
