@@ -3,10 +3,12 @@
 
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/seams/userprompt.h"
 #include "net/fetch.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
 
+#include <QFile>
 #include <QUrl>
 
 namespace phodex {
@@ -75,6 +77,15 @@ QString FetchPage(const QString& address, int textFlags, const QByteArray& endMa
     request.url = address;
     CUrlResponse response;
     return FetchText(response, request, textFlags);
+}
+
+void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite) {
+    QFile file(ctx.session().workDir + QStringLiteral("log.err"));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
+    ctx.env.prompt.information(
+        QStringLiteral("获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
+            .arg(callSite));
 }
 
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,

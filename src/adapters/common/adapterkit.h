@@ -10,6 +10,7 @@
 // Small pieces every site adapter is written with.
 namespace phodex {
 
+class JobContext;
 class PageWalk;
 class PictureContext;
 
@@ -56,6 +57,11 @@ QString GzipHeader();
 CUrlRequest GzipPageRequest(const QByteArray& endMarker = {});
 // One page as text, asked for as GzipPageRequest does; "" when the fetch failed.
 QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker = {});
+
+// A page an operation could not read: kept as log.err in the work folder
+// (UTF-8, replacing the last one) for a bug report, and the user told so
+// with callSite, the number that says which reading failed.
+void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite);
 
 // Hands one picture to the download job, unless its address is empty or the
 // walk met it before; false when the album is to end (stop, or the rest was

@@ -9,7 +9,6 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace phodex {
@@ -50,16 +49,6 @@ QString SectionTitle(const QString& piece) {
     const QString header =
         GetBetween(text, QStringLiteral("section-header"), QStringLiteral("<em>"));
     return header.sliced(header.lastIndexOf(u'>') + 1);
-}
-
-// The page the product operation could not read is kept for a bug report.
-void ReportUnreadablePage(PictureContext& ctx, const QString& text, int callSite) {
-    QFile file(ctx.session().workDir + QStringLiteral("log.err"));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-    ctx.env.prompt.information(
-        QStringLiteral("获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
-            .arg(callSite));
 }
 
 } // namespace
