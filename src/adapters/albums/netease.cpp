@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/privatealbum.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
-#include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
 #include "core/webaddress.h"
 #include "download/sanitizename.h"
@@ -22,9 +22,6 @@ namespace {
 constexpr int kPageFlags = kTextInflate;
 constexpr int kCallFlags = kTextInflate | kTextUtf8;
 
-const QString kAskLogin =
-    QStringLiteral("为非公开相册,是否进行验证？\n\n验证成功后请手动关闭验证框");
-const QString kCaption = QStringLiteral("提示");
 const QString kBadAddress = QStringLiteral("输入网址有误，应该输入相册网址或首页网址");
 const QString kPrivateAlbum =
     QStringLiteral("该相册为非公开,如果该相册为私密相册,登录帐号后重新获取相册列表可下载");
@@ -192,12 +189,10 @@ void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
             script = ScriptFromCall(owner,
                                     QStringLiteral("c0-param0=string%3A") + album.info + kCallTail);
     } else if (AllDigits(album.key)) {
-        if (!ctx.env.prompt.askYesNo(kAskLogin, kCaption))
+        if (!OfferPrivateAlbumLogin(ctx, SiteHosts::https(HostRole::NeteasePhotoHost) +
+                                             QueryValue(owner) + QStringLiteral("/list/#aid=") +
+                                             album.key + QStringLiteral("&m=1&p=1")))
             return;
-        ctx.env.browser.loginAndWait(SiteHosts::https(HostRole::NeteasePhotoHost) +
-                                         QueryValue(owner) + QStringLiteral("/list/#aid=") +
-                                         album.key + QStringLiteral("&m=1&p=1"),
-                                     0);
         script = ScriptFromCall(owner,
                                 QStringLiteral("c0-param0=number%3A") + album.key + kFromBlogTail);
     }
