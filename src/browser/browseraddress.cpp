@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "browser/browseraddress.h"
 
+#include "core/webaddress.h"
+
 namespace phodex {
 namespace {
-
-const QString kWebPrefix = QStringLiteral("http://");
 
 bool IsBlank(const QString& address) {
     return address == QLatin1String(kBlankPage);
@@ -17,14 +17,12 @@ QString NavigationAddress(const QString& address) {
         return address;
     if ((address.size() > 1 && address[1] == u':') || address.startsWith(u'/'))
         return QStringLiteral("file://") + address;
-    return kWebPrefix + address;
+    return WithWebScheme(address);
 }
 
 QString TypedBrowserAddress(const QString& text) {
     const QString address = text.trimmed();
-    if (address.toLower().startsWith(QLatin1String("http")) || IsBlank(address))
-        return address;
-    return kWebPrefix + address;
+    return IsBlank(address) ? address : WithWebScheme(address);
 }
 
 QString ReportedAddress(const QString& address) {

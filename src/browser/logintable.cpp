@@ -2,6 +2,7 @@
 #include "browser/logintable.h"
 
 #include "core/sitehosts.h"
+#include "text/markers.h"
 
 #include <algorithm>
 #include <array>
@@ -29,26 +30,18 @@ constexpr std::array kItems = {
     LoginItem{32795, u"自定义登录", Site, ProductHome},
 };
 
-QString Page(HostRole host, const QString& path = QStringLiteral("/")) {
-    return QStringLiteral("https://") + SiteHosts::get(host) + path;
-}
-
-bool DigitsOnly(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 QString QqSpacePage(const QString& typed, int subTypeEntry) {
     if (typed.isEmpty())
-        return Page(HostRole::QzonePortalHost);
-    const QString base = Page(HostRole::QzoneUserHost);
-    return DigitsOnly(typed) && subTypeEntry == 0 ? base + typed : base;
+        return SiteHosts::https(HostRole::QzonePortalHost);
+    const QString base = SiteHosts::https(HostRole::QzoneUserHost);
+    return AllDigits(typed) && subTypeEntry == 0 ? base + typed : base;
 }
 
 QString MokoLoginPage() {
     // The page to return to, its colon written as %3A.
-    const QString home = Page(HostRole::MokoHost).replace(u':', QStringLiteral("%3A"));
-    return Page(HostRole::MokoHost, QStringLiteral("/jsps/common/login.jsp?tourl=") + home);
+    const QString home = SiteHosts::https(HostRole::MokoHost).replace(u':', QStringLiteral("%3A"));
+    return SiteHosts::https(HostRole::MokoHost,
+                            QStringLiteral("/jsps/common/login.jsp?tourl=") + home);
 }
 
 QString OrTyped(const QString& typed, const QString& fallback) {
@@ -74,29 +67,30 @@ QString LoginInitialPage(const LoginItem& item, const LoginRequest& request) {
     case QqSpace:
         return QqSpacePage(typed, request.qqSubTypeEntry);
     case TencentWeiboHome:
-        return Page(HostRole::TencentWeiboHost);
+        return SiteHosts::https(HostRole::TencentWeiboHost);
     case BaiduPassport:
-        return Page(HostRole::BaiduPassportHost);
+        return SiteHosts::https(HostRole::BaiduPassportHost);
     case Typed:
         return typed;
     case TypedOrYupooLogin:
-        return OrTyped(typed, Page(HostRole::YupooHost, QStringLiteral("/account/login/")));
+        return OrTyped(typed,
+                       SiteHosts::https(HostRole::YupooHost, QStringLiteral("/account/login/")));
     case RenrenHome:
-        return Page(HostRole::RenrenHost);
+        return SiteHosts::https(HostRole::RenrenHost);
     case MokoLogin:
         return MokoLoginPage();
     case WeiboLogin:
-        return Page(HostRole::WeiboHost, QStringLiteral("/login.php"));
+        return SiteHosts::https(HostRole::WeiboHost, QStringLiteral("/login.php"));
     case ProductHome:
         return request.productHome;
     case TaobaoLogin:
-        return Page(HostRole::TaobaoLoginHost, QStringLiteral("/member/login.jhtml"));
+        return SiteHosts::https(HostRole::TaobaoLoginHost, QStringLiteral("/member/login.jhtml"));
     case TypedOrHuabanHome:
-        return OrTyped(typed, Page(HostRole::HuabanHost));
+        return OrTyped(typed, SiteHosts::https(HostRole::HuabanHost));
     case HupuLogin:
-        return Page(HostRole::HupuPassportHost, QStringLiteral("/login"));
+        return SiteHosts::https(HostRole::HupuPassportHost, QStringLiteral("/login"));
     case TypedOrInstagramHome:
-        return OrTyped(typed, Page(HostRole::InstagramHost));
+        return OrTyped(typed, SiteHosts::https(HostRole::InstagramHost));
     }
     return {};
 }

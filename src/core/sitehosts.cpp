@@ -109,6 +109,10 @@ QString SiteHosts::get(HostRole role) {
     return toQString(kHosts[static_cast<std::size_t>(role)].text);
 }
 
+QString SiteHosts::https(HostRole role, const QString& path) {
+    return QStringLiteral("https://") + get(role) + path;
+}
+
 std::span<const SiteHostEntry> SiteHosts::entries() {
     return kHosts;
 }

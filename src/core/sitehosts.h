@@ -106,7 +106,7 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
-    Count // keep last
+    Count                   // keep last
 };
 
 struct SiteHostEntry {
@@ -119,6 +119,9 @@ class SiteHosts {
 public:
     // The text of one role.
     static QString get(HostRole role);
+    // "https://" + the text of role + path: an address on the role's host.
+    // path begins with "/" (or is empty for the bare origin).
+    static QString https(HostRole role, const QString& path = QStringLiteral("/"));
     static std::span<const SiteHostEntry> entries();
     // Every HostName entry, for the names a test certificate has to cover.
     static QStringList hostNames();

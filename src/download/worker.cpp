@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "download/worker.h"
 
+#include "core/webaddress.h"
+
 #include "core/sitehosts.h"
 #include "net/fetch.h"
 
@@ -50,12 +52,6 @@ PictureAddress SplitPictureAddress(const QString& entry) {
     if (crlf < 0)
         return {entry, QString()};
     return {entry.left(crlf), entry.mid(crlf + 2)};
-}
-
-QString WithWebScheme(const QString& address) {
-    if (address.startsWith(u"http") || address.startsWith(u"HTTP"))
-        return address;
-    return QStringLiteral("http:") + address;
 }
 
 bool DownloadPicture(const CDownList& list, int index, const DownloadParams& params,

@@ -26,10 +26,6 @@ inline QString PrimaryAddress(const QString& entry) {
     return SplitPictureAddress(entry).primary;
 }
 
-// Puts "http:" in front of an address that does not start with the scheme
-// name ("//host/a.jpg" and the like).
-QString WithWebScheme(const QString& address);
-
 // Downloads entry `index` of `list` into list.folder. `cancel`, when set,
 // ends the transfer in flight. True when the picture's file arrived.
 bool DownloadPicture(const CDownList& list, int index, const DownloadParams& params,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "text/markers.h"
 
+#include <algorithm>
+
 namespace phodex {
 namespace {
 
@@ -120,6 +122,11 @@ QString StripTags(const QString& text) {
         result.remove(QLatin1Char('<') + inner.toString() + QLatin1Char('>'));
         work = work.sliced(tag.valueStart);
     }
+}
+
+bool AllDigits(const QString& text) {
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace phodex

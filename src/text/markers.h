@@ -21,5 +21,9 @@ QString TextBefore(const QString& text, const QString& marker);
 int CountOf(const QString& text, const QString& sub);
 int SplitBy(const QString& text, const QString& sep, QStringList& parts);
 QString StripTags(const QString& text);
+// True for a non-empty run of the ASCII digits 0 to 9 and nothing else: no
+// sign, no blank, no full-width or other script's digits, which QChar::isDigit
+// would take but no id, number or port of an address is written in.
+bool AllDigits(const QString& text);
 
 } // namespace phodex

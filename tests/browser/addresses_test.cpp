@@ -38,6 +38,9 @@ TEST(BrowserAddresses, TypedAddressKeepsAnyHttpSchemeInAnyCase) {
         {u"http://x.yupoo.com/", u"http://x.yupoo.com/"},
         {u"huaban.com/boards/1", u"http://huaban.com/boards/1"},
         {u"about:blank", u"about:blank"},
+        // "http" is a scheme only with "://" after it.
+        {u"httpbin.org/get", u"http://httpbin.org/get"},
+        {u" //x.yupoo.com/photos/", u"http://x.yupoo.com/photos/"},
     };
     ExpectEach(cases, TypedBrowserAddress);
     EXPECT_EQ(ReportedAddress(QStringLiteral("about:blank")), QString());

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
-#include "adapters/portfolio/portfoliokit.h"
+#include "adapters/common/privatealbum.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
-#include "core/seams/browserbridge.h"
-#include "core/seams/userprompt.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/escapes.h"
@@ -18,12 +16,9 @@ namespace phodex {
 namespace {
 
 constexpr int kTextFlags = kTextInflate | kTextUtf8;
-const QString kAskLogin =
-    QStringLiteral("为非公开相册,是否进行验证？\n\n验证成功后请手动关闭验证框");
-const QString kCaption = QStringLiteral("提示");
 
 QString AlbumHost() {
-    return SiteHome(HostRole::BaiduAlbumHost);
+    return SiteHosts::https(HostRole::BaiduAlbumHost);
 }
 
 QString Decoded(const QString& text) {
@@ -154,9 +149,8 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         if (listed > 0 || album.photoCount == 0 || asked)
             return;
         asked = true;
-        if (!ctx.env.prompt.askYesNo(kAskLogin, kCaption))
+        if (!OfferPrivateAlbumLogin(ctx, list))
             return;
-        ctx.env.browser.loginAndWait(list, 0);
         walk = PageWalk();
     }
 }

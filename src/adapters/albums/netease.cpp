@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
-#include "adapters/portfolio/portfoliokit.h"
+#include "adapters/common/privatealbum.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
-#include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
+#include "core/webaddress.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -22,9 +22,6 @@ namespace {
 constexpr int kPageFlags = kTextInflate;
 constexpr int kCallFlags = kTextInflate | kTextUtf8;
 
-const QString kAskLogin =
-    QStringLiteral("为非公开相册,是否进行验证？\n\n验证成功后请手动关闭验证框");
-const QString kCaption = QStringLiteral("提示");
 const QString kBadAddress = QStringLiteral("输入网址有误，应该输入相册网址或首页网址");
 const QString kPrivateAlbum =
     QStringLiteral("该相册为非公开,如果该相册为私密相册,登录帐号后重新获取相册列表可下载");
@@ -38,7 +35,8 @@ const QString kFromBlogTail =
 // The album data call: what the site's own pages ask for an album's
 // picture script.
 QString AlbumDataCall(const QString& owner, const QString& params) {
-    return SiteHome(HostRole::NeteasePhotoHost) + QStringLiteral("photo/") + QueryValue(owner) +
+    return SiteHosts::https(HostRole::NeteasePhotoHost, QStringLiteral("/photo/")) +
+           QueryValue(owner) +
            QStringLiteral("/dwr/call/plaincall/AlbumBean.getAlbumData.dwr?callCount=1&"
                           "scriptSessionId=%24%7BscriptSessionId%7D187&c0-scriptName=AlbumBean&"
                           "c0-methodName=getAlbumData&c0-id=0&") +
@@ -46,13 +44,12 @@ QString AlbumDataCall(const QString& owner, const QString& params) {
 }
 
 // The scripts are named without a scheme; anything that is not then a web
-// address is not fetched at all.
+// address is not fetched at all, nor is a text with another scheme or with
+// an address only further on.
 QString ScriptAddress(const QString& value) {
-    QString address = value;
-    if (address.startsWith(QStringLiteral("//")))
-        address.prepend(QStringLiteral("http:"));
-    else if (!address.contains(QStringLiteral("://")))
-        address.prepend(QStringLiteral("http://"));
+    if (!StartsWithWebScheme(value) && value.contains(QStringLiteral("://")))
+        return {};
+    const QString address = WithWebScheme(value);
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != u"http" && url.scheme() != u"https"))
@@ -80,13 +77,13 @@ QString PictureAddress(const QString& value) {
         SiteHosts::get(value.contains(QStringLiteral("/photo/")) ? HostRole::NeteaseBlogPictureHost
                                                                  : HostRole::NeteasePictureHost);
     const qsizetype slash = value.indexOf(u'/', 1);
-    if (slash > 0 && IsDecimalId(value.first(slash)))
+    if (slash > 0 && AllDigits(value.first(slash)))
         return QStringLiteral("http://img%1.%2%3").arg(value.first(slash), host, value.mid(slash));
     return QStringLiteral("http://img.") + host + (value.startsWith(u'/') ? "" : "/") + value;
 }
 
 QString Placeholder(const char* name) {
-    return SiteHome(HostRole::NeteasePhotoHost) + QStringLiteral("img/cover/") +
+    return SiteHosts::https(HostRole::NeteasePhotoHost, QStringLiteral("/img/cover/")) +
            QString::fromLatin1(name) + QStringLiteral(".png");
 }
 
@@ -105,7 +102,7 @@ QString AccessPlaceholder(const QString& access) {
 bool ReadAlbum(const QString& item, const QString& owner, AlbumInfo& album) {
     QString rest = item;
     const QString id = TextBefore(rest, QStringLiteral(","));
-    if (!IsDecimalId(id))
+    if (!AllDigits(id))
         return false;
     album.name = GetBetween(rest, QStringLiteral("name:'"), QStringLiteral("'"));
     QString description = GetBetween(rest, QStringLiteral("desc:'"), QStringLiteral("'"));
@@ -163,7 +160,7 @@ void NeteaseListAlbums(ListContext& ctx, const QString& address) {
         const HostRole home = address.indexOf(QStringLiteral("pp.1")) > 0
                                   ? HostRole::NeteasePpHost
                                   : HostRole::NeteasePhotoHost;
-        page = FetchPage(SiteHome(home) + QueryValue(owner), kPageFlags);
+        page = FetchPage(SiteHosts::https(home) + QueryValue(owner), kPageFlags);
         albumUrl = GetBetween(page, QStringLiteral("albumUrl : '"), QStringLiteral("'"));
     }
     const QString script = FetchScript(albumUrl);
@@ -188,16 +185,14 @@ void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
     QString script;
     if (album.key.size() >= 20) {
         script = FetchScript(album.key);
-        if (script.size() < 10 && IsDecimalId(album.info))
+        if (script.size() < 10 && AllDigits(album.info))
             script = ScriptFromCall(owner,
                                     QStringLiteral("c0-param0=string%3A") + album.info + kCallTail);
-    } else if (IsDecimalId(album.key)) {
-        if (!ctx.env.prompt.askYesNo(kAskLogin, kCaption))
+    } else if (AllDigits(album.key)) {
+        if (!OfferPrivateAlbumLogin(ctx, SiteHosts::https(HostRole::NeteasePhotoHost) +
+                                             QueryValue(owner) + QStringLiteral("/list/#aid=") +
+                                             album.key + QStringLiteral("&m=1&p=1")))
             return;
-        ctx.env.browser.loginAndWait(SiteHome(HostRole::NeteasePhotoHost) + QueryValue(owner) +
-                                         QStringLiteral("/list/#aid=") + album.key +
-                                         QStringLiteral("&m=1&p=1"),
-                                     0);
         script = ScriptFromCall(owner,
                                 QStringLiteral("c0-param0=number%3A") + album.key + kFromBlogTail);
     }

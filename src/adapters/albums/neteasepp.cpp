@@ -2,9 +2,9 @@
 #include "adapters/albums/albumadapters.h"
 #include "adapters/common/adapterkit.h"
 #include "adapters/gallery/gallerykit.h"
-#include "adapters/portfolio/portfoliokit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -23,7 +23,7 @@ constexpr int kTextFlags = kTextInflate;
 // The set page: only the picture list between its two script variables
 // lists the set's pictures.
 QString FetchSetPage(const QString& address) {
-    CUrlRequest request = PortfolioRequest(QByteArrayLiteral("photoidsList"));
+    CUrlRequest request = GzipPageRequest(QByteArrayLiteral("photoidsList"));
     request.startMarker = QByteArrayLiteral("window.picList");
     request.url = address;
     CUrlResponse response;
@@ -35,7 +35,7 @@ QString FetchSetPage(const QString& address) {
 QString SetAddress(const QString& owner, const QString& link) {
     if (link.isEmpty())
         return {};
-    const QUrl resolved = QUrl(owner).resolved(QUrl(WithScheme(link)));
+    const QUrl resolved = QUrl(owner).resolved(QUrl(WithWebScheme(link, BareAddress::Relative)));
     if (resolved.scheme() != u"http" && resolved.scheme() != u"https")
         return {};
     return resolved.toString();
@@ -60,7 +60,9 @@ void NeteasePpListAlbums(ListContext& ctx, const QString& address) {
         if (album.key.isEmpty())
             continue;
         album.name = GetBetween(item, QStringLiteral("title=\""), QStringLiteral("\""));
-        album.cover = WithScheme(GetBetween(item, QStringLiteral("src=\""), QStringLiteral("\"")));
+        album.cover =
+            WithWebScheme(GetBetween(item, QStringLiteral("src=\""), QStringLiteral("\"")),
+                          BareAddress::Relative);
         SkipTo(item, QStringLiteral("<em>"));
         album.photoCount = LeadingNumber(
             GetBetween(item, QStringLiteral("~ ["), QStringLiteral("张")), album.photoCount);
@@ -79,7 +81,8 @@ void NeteasePpListPhotos(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     for (qsizetype i = 1; i < parts.size(); ++i) {
         QString item = parts.at(i);
-        const QString url = WithScheme(TextBefore(item, QStringLiteral("'")));
+        const QString url =
+            WithWebScheme(TextBefore(item, QStringLiteral("'")), BareAddress::Relative);
         QString title = GetBetween(item, QStringLiteral(",picDesc:'"), QStringLiteral("'"));
         if (title.isEmpty())
             title = album.name;

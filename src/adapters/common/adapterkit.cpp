@@ -3,19 +3,15 @@
 
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/seams/userprompt.h"
 #include "net/fetch.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
 
+#include <QFile>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace phodex {
-
-QString SiteHome(HostRole role) {
-    return QStringLiteral("https://") + SiteHosts::get(role) + QLatin1Char('/');
-}
 
 QString RandomFraction() {
     return QString::asprintf("%0.16f", pacer().random(32768) / 32767.0);
@@ -35,11 +31,6 @@ QString PlainHostName(const QString& text) {
 
 QString QueryValue(const QString& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
-}
-
-bool IsDecimalId(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 QString Unslashed(QString text) {
@@ -69,6 +60,32 @@ QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFl
     if (!Fetch(response, request, 0))
         return QString();
     return GetText(response, textFlags);
+}
+
+QString GzipHeader() {
+    return QStringLiteral("Accept-Encoding: gzip, deflate");
+}
+
+CUrlRequest GzipPageRequest(const QByteArray& endMarker) {
+    CUrlRequest request = PageRequest(GzipHeader());
+    request.endMarker = endMarker;
+    return request;
+}
+
+QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker) {
+    CUrlRequest request = GzipPageRequest(endMarker);
+    request.url = address;
+    CUrlResponse response;
+    return FetchText(response, request, textFlags);
+}
+
+void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite) {
+    QFile file(ctx.session().workDir + QStringLiteral("log.err"));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
+    ctx.env.prompt.information(
+        QStringLiteral("获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
+            .arg(callSite));
 }
 
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,

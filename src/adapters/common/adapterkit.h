@@ -3,17 +3,22 @@
 
 #include "core/sitehosts.h"
 #include "net/urlrequest.h"
+#include "text/markers.h"
 
 #include <QString>
 
 // Small pieces every site adapter is written with.
 namespace phodex {
 
+class JobContext;
 class PageWalk;
 class PictureContext;
 
-// "https://<host of role>/".
-QString SiteHome(HostRole role);
+// Use SiteHosts::https: this name stays only until weibolistphotos.cpp and
+// qzonelistphotos*.cpp are switched over.
+inline QString SiteHome(HostRole role) {
+    return SiteHosts::https(role);
+}
 
 // The cache-busting fraction many services take: one random number from 0 to
 // 32767 divided by 32767, with 16 decimals.
@@ -30,9 +35,10 @@ QString PlainHostName(const QString& text);
 // A value that goes into a query or a path: percent-encoded, so that what a
 // site or the user wrote can never add parameters or end the address.
 QString QueryValue(const QString& text);
-// True for a non-empty run of ASCII digits only: ids that go into request
-// bodies, paths and picture addresses are taken only in that form.
-bool IsDecimalId(const QString& text);
+// Use AllDigits: this name stays only until lofter.cpp is switched over.
+inline bool IsDecimalId(const QString& text) {
+    return AllDigits(text);
+}
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it
@@ -43,6 +49,19 @@ int LeadingNumber(const QString& text, int fallback = 0);
 CUrlRequest PageRequest(const QString& headers);
 // Fetch with flags 0, then the page text; "" when the fetch failed.
 QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags);
+// The header the sites are asked with where they need no other: every one
+// of them answers compressed. Further lines follow it after "\r\n".
+QString GzipHeader();
+// A page request with GzipHeader() alone; endMarker: where the site's pages
+// stop holding anything of use (the rest is not read).
+CUrlRequest GzipPageRequest(const QByteArray& endMarker = {});
+// One page as text, asked for as GzipPageRequest does; "" when the fetch failed.
+QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker = {});
+
+// A page an operation could not read: kept as log.err in the work folder
+// (UTF-8, replacing the last one) for a bug report, and the user told so
+// with callSite, the number that says which reading failed.
+void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite);
 
 // Hands one picture to the download job, unless its address is empty or the
 // walk met it before; false when the album is to end (stop, or the rest was

@@ -4,22 +4,17 @@
 #include "adapters/common/adapterkit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 
 namespace phodex {
 
 QString OnHost(HostRole role, const QString& path) {
-    if (path.startsWith(QStringLiteral("https://")) || path.startsWith(QStringLiteral("http://")))
+    if (StartsWithWebScheme(path))
         return path;
     if (path.startsWith(QStringLiteral("//")))
         return QStringLiteral("https:") + path;
-    // SiteHome ends with the slash a relative path would begin with; a path
-    // glued to the host name without it would name another host.
-    const QString home = SiteHome(role);
-    return path.startsWith(u'/') ? home.chopped(1) + path : home + path;
-}
-
-QString WithScheme(const QString& url) {
-    return url.startsWith(QStringLiteral("//")) ? QStringLiteral("http:") + url : url;
+    // A path glued to the host name without its slash would name another host.
+    return SiteHosts::https(role, path.startsWith(u'/') ? path : u'/' + path);
 }
 
 void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,

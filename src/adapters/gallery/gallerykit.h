@@ -22,10 +22,6 @@ struct AlbumInfo;
 // "//") are kept as the page wrote them.
 QString OnHost(HostRole role, const QString& path);
 
-// A picture address the site wrote without a scheme ("//host/...") with
-// the plain web scheme in front; others as they are.
-QString WithScheme(const QString& url);
-
 // Reads pages 1, 2, ... : address(n) is fetched and read as text with
 // textFlags; a failed fetch or an empty text ends the walk, and so does a
 // page without nextMarker once it has been read. read(n, text) returns false

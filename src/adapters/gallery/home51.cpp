@@ -5,6 +5,7 @@
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/userprompt.h"
+#include "core/webaddress.h"
 #include "net/pagetext.h"
 #include "text/codepage.h"
 #include "text/escapes.h"
@@ -21,7 +22,7 @@ namespace {
 const QString kBusy = QStringLiteral("请稍候再试");
 
 CUrlRequest Home51Request() {
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate"));
+    CUrlRequest request = GzipPageRequest();
     request.retryMarker = ToGbk(kBusy);
     request.attempts = 3;
     request.pauseSeconds = 10;
@@ -36,7 +37,8 @@ void Home51ListAlbums(ListContext& ctx, const QString& user) {
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
     CUrlRequest request = Home51Request();
-    request.url = SiteHome(HostRole::Home51Host) + QueryValue(user) + QStringLiteral("/photo");
+    request.url =
+        SiteHosts::https(HostRole::Home51Host) + QueryValue(user) + QStringLiteral("/photo");
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
     SkipTo(text, QStringLiteral("class=\"p_main"));
@@ -72,7 +74,7 @@ void Home51ListPhotos(PictureContext& ctx, int albumIndex) {
         return;
     // One picture of the album names the data view that lists them all.
     const QString photoId = GetBetween(text, QStringLiteral("/item/"), QStringLiteral(".htm"));
-    request.url = SiteHome(HostRole::Home51Host) +
+    request.url = SiteHosts::https(HostRole::Home51Host) +
                   QueryValue(ctx.session().textSlot(TextSlot::First)) +
                   QStringLiteral("/photo/getdataview/?id=") + QueryValue(photoId);
     const QString view = FetchText(response, request, kTextInflate | kTextUtf8);
@@ -90,8 +92,9 @@ void Home51ListPhotos(PictureContext& ctx, int albumIndex) {
         QString item = parts.at(i);
         QString title = UnescapeUnicode(
             GetBetween(item, QStringLiteral("photo_name\":\""), QStringLiteral("\"")));
-        const QString url = WithScheme(
-            Unslashed(GetBetween(item, QStringLiteral("big_photo\":\""), QStringLiteral("\""))));
+        const QString url = WithWebScheme(
+            Unslashed(GetBetween(item, QStringLiteral("big_photo\":\""), QStringLiteral("\""))),
+            BareAddress::Relative);
         if (title.isEmpty())
             title = album.name;
         if (!HandOverPicture(ctx, url, title, albumIndex, walk, referer))

@@ -13,7 +13,6 @@ namespace phodex {
 
 namespace {
 
-const QString kGzipHeaders = QStringLiteral("Accept-Encoding: gzip, deflate");
 const QString kNextPage = QStringLiteral("\">下一頁>");
 constexpr int kTextFlags = kTextInflate | kTextBig5;
 
@@ -34,9 +33,9 @@ void PchomeListAlbums(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
-    const QString home = SiteHome(HostRole::PchomePhotoHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::PchomePhotoHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,
         [&](int page) { return home + u'*' + QString::number(page); },
@@ -67,7 +66,7 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
     if (album.key.isEmpty())
         return;
     const QString owner = QueryValue(ctx.session().ownerFolder());
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,
@@ -86,14 +85,14 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
                 const QString url =
                     path.isEmpty()
                         ? QString()
-                        : WithoutThumbnailMark(SiteHome(HostRole::PchomePhotoHost) + path);
+                        : WithoutThumbnailMark(SiteHosts::https(HostRole::PchomePhotoHost) + path);
                 const QString title =
                     GetBetween(item, QStringLiteral("DataSet["), QStringLiteral("]'"));
                 const QString photo =
                     GetBetween(item, QStringLiteral("PK:"), QStringLiteral(",")).trimmed();
                 // The picture is only served to its own page on the site.
                 const QString referer = QStringLiteral("Referer: ") +
-                                        SiteHome(HostRole::PchomePhotoHost) + owner + u'/' +
+                                        SiteHosts::https(HostRole::PchomePhotoHost) + owner + u'/' +
                                         QueryValue(photo);
                 if (!HandOverPicture(ctx, url, title, albumIndex, walk, referer))
                     return false;

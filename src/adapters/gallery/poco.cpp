@@ -4,6 +4,7 @@
 #include "adapters/gallery/gallerykit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/webaddress.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
 #include "text/codepage.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr int kWorksPerPage = 18;
 
 QString UserCentre(const QString& userId) {
-    return SiteHome(HostRole::PocoHost) + QStringLiteral("user/user_center?user_id=") +
+    return SiteHosts::https(HostRole::PocoHost, QStringLiteral("/user/user_center?user_id=")) +
            QueryValue(userId);
 }
 
@@ -51,7 +52,7 @@ QByteArray WorksListBody(const QString& userId, int start) {
         .replace(u'"', QStringLiteral("%22"))
         .replace(u':', QStringLiteral("%3A"))
         .replace(u',', QStringLiteral("%2C"));
-    QString home = SiteHome(HostRole::PocoHost);
+    QString home = SiteHosts::https(HostRole::PocoHost);
     home.chop(1);
     home.replace(u':', QStringLiteral("%3A")).replace(u'/', QStringLiteral("%2F"));
     return (QStringLiteral("req=") + json + QStringLiteral("&host_port=") + home).toUtf8();
@@ -61,15 +62,17 @@ QByteArray WorksListBody(const QString& userId, int start) {
 
 void PocoListAlbums(ListContext& ctx, const QString& userId) {
     // The user id goes into the signed request as a JSON number.
-    if (!IsDecimalId(userId))
+    if (!AllDigits(userId))
         return;
     ctx.session().setTextSlot(TextSlot::First, userId);
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nContent-Type:application/"
+        PageRequest(GzipHeader() +
+                    QStringLiteral("\r\nContent-Type:application/"
                                    "x-www-form-urlencoded; charset=UTF-8\r\nReferer:") +
                     UserCentre(userId));
     request.verb = QStringLiteral("POST");
-    request.url = SiteHome(HostRole::PocoHost) + QStringLiteral("v1_1/space/get_user_works_list");
+    request.url =
+        SiteHosts::https(HostRole::PocoHost, QStringLiteral("/v1_1/space/get_user_works_list"));
     CUrlResponse response;
     PageWalk walk;
     for (int start = 0; walk.nextPage(); start += kWorksPerPage) {
@@ -95,8 +98,10 @@ void PocoListAlbums(ListContext& ctx, const QString& userId) {
                 Unslashed(GetBetween(item, QStringLiteral("works_url\":\""), QStringLiteral("\"")));
             album.photoCount = LeadingNumber(
                 GetBetween(item, QStringLiteral("works_photo_count\":"), QStringLiteral(",")));
-            album.cover = WithScheme(Unslashed(
-                GetBetween(item, QStringLiteral("user_avatar\":\""), QStringLiteral("\""))));
+            album.cover =
+                WithWebScheme(Unslashed(GetBetween(item, QStringLiteral("user_avatar\":\""),
+                                                   QStringLiteral("\""))),
+                              BareAddress::Relative);
             // A reply the service repeats adds nothing twice.
             if (!walk.isNew(album.key + u'\n' + album.name))
                 continue;
@@ -112,7 +117,7 @@ void PocoListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer:") +
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer:") +
                                       UserCentre(ctx.session().textSlot(TextSlot::First)));
     request.url = album.key;
     CUrlResponse response;

@@ -17,7 +17,6 @@ namespace phodex {
 
 namespace {
 
-const QString kGzipHeaders = QStringLiteral("Accept-Encoding: gzip, deflate");
 const QString kNextPage = QStringLiteral("\">下一页");
 constexpr int kTextFlags = kTextInflate | kTextUtf8;
 // The photo blog turns fast readers away for a while: every page is
@@ -45,7 +44,7 @@ QString OriginalPicture(QString url, const QStringList& sizes) {
 } // namespace
 
 void SinaPhotoListAlbums(ListContext& ctx, const QString& address) {
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     request.url = address;
     CUrlResponse response;
     QString text = FetchText(response, request, kTextFlags);
@@ -56,8 +55,9 @@ void SinaPhotoListAlbums(ListContext& ctx, const QString& address) {
     if (uid.isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, uid);
-    request.url = SiteHome(HostRole::SinaPhotoBlogHost) +
-                  QStringLiteral("services/ctg_list_ctg.php?format=gsonv&uid=") + QueryValue(uid);
+    request.url = SiteHosts::https(HostRole::SinaPhotoBlogHost,
+                                   QStringLiteral("/services/ctg_list_ctg.php?format=gsonv&uid=")) +
+                  QueryValue(uid);
     text = FetchText(response, request, kTextFlags);
     QStringList parts;
     SplitBy(text, QStringLiteral("\"category\":\""), parts);
@@ -82,12 +82,12 @@ void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     CUrlResponse response;
     PageWalk walk;
     for (int page = 1; walk.nextPage(); ++page) {
         request.url = album.key + QStringLiteral("/page%1").arg(page);
-        request.headers = kGzipHeaders + QStringLiteral("\r\nReferer: ") + request.url;
+        request.headers = GzipHeader() + QStringLiteral("\r\nReferer: ") + request.url;
         bool fetched = Fetch(response, request, 0);
         for (int attempt = 1; !fetched && attempt < kPageAttempts; ++attempt) {
             pacer().sleepMs(kRetryPageMs);
@@ -123,7 +123,7 @@ void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex) {
 void SinaBlogListArticles(ListContext& ctx, const QString& address) {
     if (address.isEmpty())
         return;
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     // Older blog layouts mark their articles differently; page 1 tells which.
     QString marker = QStringLiteral("class=\"atc_title\">");
@@ -158,7 +158,7 @@ void SinaBlogListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     request.url = album.key;
     request.endMarker = QByteArrayLiteral("class=\"shareUp\">");
     CUrlResponse response;

@@ -9,14 +9,12 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace phodex {
 
 namespace {
 
-const QString kGzipHeaders = QStringLiteral("Accept-Encoding: gzip, deflate");
 const QString kNextPage = QStringLiteral("class=\"nor\">下一页");
 const QString kItem = QStringLiteral("id=\"pic_");
 const QString kUnnamedProduct = QStringLiteral("没有找到这个产品的名称，请确认网址是ZOL的产品页面");
@@ -53,25 +51,15 @@ QString SectionTitle(const QString& piece) {
     return header.sliced(header.lastIndexOf(u'>') + 1);
 }
 
-// The page the product operation could not read is kept for a bug report.
-void ReportUnreadablePage(PictureContext& ctx, const QString& text, int callSite) {
-    QFile file(ctx.session().workDir + QStringLiteral("log.err"));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-    ctx.env.prompt.information(
-        QStringLiteral("获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
-            .arg(callSite));
-}
-
 } // namespace
 
 void ZolListAlbums(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
-    const QString home = SiteHome(HostRole::ZolPhotoHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::ZolPhotoHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextInflate, kNextPage, walk,
         [&](int page) { return home + QStringLiteral("/album_%1.html").arg(page); },
@@ -103,7 +91,7 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextInflate, kNextPage, walk,
@@ -129,7 +117,7 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex) {
 }
 
 void ZolProductList(ListContext& ctx, const QString& address) {
-    CUrlRequest request = PageRequest(kGzipHeaders);
+    CUrlRequest request = GzipPageRequest();
     request.url = address;
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate);

@@ -45,9 +45,9 @@ void BabytreeListAlbums(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
     ctx.session().setTextSlot(TextSlot::First, user);
-    CUrlRequest request = PortfolioRequest(kPageEnd);
+    CUrlRequest request = GzipPageRequest(kPageEnd);
     PageWalk walk;
-    const QString home = SiteHome(HostRole::BabytreeHomeHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::BabytreeHomeHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("\">下一页</a>"), walk,
         [&](int page) { return home + QStringLiteral("/photo/list?pg=%1").arg(page); },
@@ -81,9 +81,9 @@ void BabytreeListAlbums(ListContext& ctx, const QString& user) {
 void BabytreeListAlbumsFallback(ListContext& ctx, const QString& user) {
     if (user.trimmed().isEmpty())
         return;
-    CUrlRequest request = PortfolioRequest(kPageEnd);
+    CUrlRequest request = GzipPageRequest(kPageEnd);
     PageWalk walk;
-    const QString list = SiteHome(HostRole::BabytreeHost) +
+    const QString list = SiteHosts::https(HostRole::BabytreeHost) +
                          QStringLiteral("user/showuser.php?uid=u%1&tab=photo&view=album_list&"
                                         "order=&pg=")
                              .arg(QueryValue(user));
@@ -121,7 +121,7 @@ void BabytreeListPhotos(PictureContext& ctx, int albumIndex) {
     if (at >= 0)
         feed.replace(at, 7, QStringLiteral("/albumAjax/"));
     const QByteArray pageEnd = QByteArrayLiteral("mytree-tooltips");
-    CUrlRequest request = PortfolioRequest(pageEnd);
+    CUrlRequest request = GzipPageRequest(pageEnd);
     PageWalk walk;
     // The feed has no pager: it goes on until a page brings no picture.
     WalkNumberedPages(
@@ -156,7 +156,7 @@ void BabytreeListPhotosFallback(PictureContext& ctx, int albumIndex) {
     if (album.key.isEmpty())
         return;
     const QByteArray pageEnd = QByteArrayLiteral("vertical-align:middle;");
-    CUrlRequest request = PortfolioRequest(pageEnd);
+    CUrlRequest request = GzipPageRequest(pageEnd);
     PageWalk walk;
     const QString albumPage = OnHost(HostRole::BabytreeHost, album.key);
     WalkNumberedPages(

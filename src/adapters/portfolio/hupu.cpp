@@ -44,9 +44,9 @@ QString AlbumPath(QString link) {
 }
 
 void ListMemberAlbums(ListContext& ctx, const QString& user) {
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
-    const QString home = SiteHome(HostRole::HupuMemberHost) + QueryValue(user);
+    const QString home = SiteHosts::https(HostRole::HupuMemberHost) + QueryValue(user);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("id=\"j_next"), walk,
         [&](int page) { return home + QStringLiteral("/photo-%1").arg(page); },
@@ -109,9 +109,9 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
-    const QString base = SiteHome(HostRole::HupuMemberHost) + PathValue(album.key);
+    const QString base = SiteHosts::https(HostRole::HupuMemberHost) + PathValue(album.key);
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral("class=\"next"), walk,
         [&](int page) { return base + QStringLiteral("-%1.html").arg(page); },

@@ -74,7 +74,7 @@ void MokoListAlbums(ListContext& ctx, const QString& address) {
     const QStringList bases = ListBases(ctx, address);
     for (qsizetype b = 0; b < bases.size(); ++b) {
         const QString& base = bases.at(b);
-        CUrlRequest request = PortfolioRequest();
+        CUrlRequest request = GzipPageRequest();
         PageWalk walk;
         bool stopped = false;
         WalkNumberedPages(

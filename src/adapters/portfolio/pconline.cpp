@@ -30,7 +30,7 @@ QString AlbumListAddress(QString address) {
 } // namespace
 
 void PconlineListAlbums(ListContext& ctx, const QString& address) {
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextFlags, QStringLiteral(">下一页</a>"), walk,

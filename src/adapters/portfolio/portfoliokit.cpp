@@ -7,19 +7,6 @@
 
 namespace phodex {
 
-CUrlRequest PortfolioRequest(const QByteArray& endMarker) {
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate"));
-    request.endMarker = endMarker;
-    return request;
-}
-
-QString FetchPage(const QString& address, int textFlags, const QByteArray& endMarker) {
-    CUrlRequest request = PortfolioRequest(endMarker);
-    request.url = address;
-    CUrlResponse response;
-    return FetchText(response, request, textFlags);
-}
-
 bool ReplaceInFileName(QString& url, const QString& from, const QString& to) {
     const qsizetype name = url.lastIndexOf(u'/') + 1;
     const qsizetype at = url.lastIndexOf(from);

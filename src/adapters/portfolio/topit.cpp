@@ -45,7 +45,7 @@ QString OriginalWithLargeFallback(const QString& url) {
 }
 
 void ListUserAlbums(ListContext& ctx, const QString& address) {
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,
@@ -116,7 +116,7 @@ void TopitListPhotos(PictureContext& ctx, int albumIndex) {
     const qsizetype at = feed.indexOf(QStringLiteral("/album/"));
     if (at >= 0)
         feed.replace(at, 7, QStringLiteral("/broad?type=album&id="));
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
         request, kTextFlags, kNextPage, walk,

@@ -4,11 +4,12 @@
 namespace phodex {
 
 QString QzoneUserHome(const QString& qq) {
-    return SiteHome(HostRole::QzoneUserHost) + qq;
+    return SiteHosts::https(HostRole::QzoneUserHost) + qq;
 }
 
 QString QzoneProxyAddress(const QString& host, const QString& path) {
-    return SiteHome(HostRole::QzoneProxyHost) + QStringLiteral("proxy/domain/") + host + path;
+    return SiteHosts::https(HostRole::QzoneProxyHost, QStringLiteral("/proxy/domain/")) + host +
+           path;
 }
 
 } // namespace phodex

@@ -58,12 +58,13 @@ bool NotLoggedIn(const QString& text) {
 
 void QqGroupListAlbums(ListContext& ctx, const QString& group) {
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    SiteHome(HostRole::QzoneProxyHost) +
-                    QStringLiteral("groupphoto/index?inqq=3&groupId=") + QueryValue(group));
+        PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
+                    SiteHosts::https(HostRole::QzoneProxyHost,
+                                     QStringLiteral("/groupphoto/index?inqq=3&groupId=")) +
+                    QueryValue(group));
     request.attempts = 3;
     request.pauseSeconds = 5;
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneProxyHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneProxyHost));
     const GroupViewer viewer{QqGroupViewer(cookies),
                              QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst)),
                              ctx.session().qzonePageToken()};

@@ -49,8 +49,8 @@ QString GroupPhotoAddress(const QString& part) {
 void QqGroupListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    SiteHome(HostRole::QqGroupHost) + QStringLiteral("group"));
+        PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
+                    SiteHosts::https(HostRole::QqGroupHost, QStringLiteral("/group")));
     request.attempts = 3;
     request.pauseSeconds = 5;
     CUrlResponse response;

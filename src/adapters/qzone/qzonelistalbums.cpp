@@ -16,7 +16,7 @@ namespace {
 constexpr int kAlbumsPerPage = 48;
 
 QString AlbumListAddress(const QzoneRoute& route, const QString& qq, int pageStart) {
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
     const QString uin = QzoneViewerUin(cookies, true);
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
     const QString query = QString::asprintf(

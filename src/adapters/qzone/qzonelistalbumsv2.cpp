@@ -16,10 +16,10 @@ void QzoneListAlbumsV2(ListContext& ctx, const QString& qq) {
     std::optional<QzoneRoute> route = RequestQzoneRoute(ctx, qq, RouteCaller::AlbumsV2);
     if (!route)
         return;
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::SkeyOnly));
-    CUrlRequest request = PageRequest(
-        QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") + QzoneUserHome(qq));
+    CUrlRequest request =
+        PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") + QzoneUserHome(qq));
     request.url = QStringLiteral("http://") + route->listHost +
                   QString::asprintf("/fcgi-bin/fcg_list_album_v2?hostUin=%ls&format=jsonp&plat="
                                     "qzone&source=qzone&t=%ls&g_tk=%u",

@@ -64,13 +64,14 @@ bool AddPostPictures(PictureContext& ctx, QString post, int albumIndex, PageWalk
 
 void QzoneListMoodPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nreferer:") +
-                                      SiteHome(HostRole::QzonePostsAppHost) +
-                                      QStringLiteral("qzone/app/mood_v6/html/index.html"));
+    CUrlRequest request =
+        PageRequest(GzipHeader() + QStringLiteral("\r\nreferer:") +
+                    SiteHosts::https(HostRole::QzonePostsAppHost,
+                                     QStringLiteral("/qzone/app/mood_v6/html/index.html")));
     CUrlResponse response;
     PageWalk walk;
     for (int pages = 0; walk.nextPage();) {
-        const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
+        const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
         const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
         if (gtk == QzoneToken(QString())) {
             ctx.env.prompt.information(kNoLogin);

@@ -28,7 +28,7 @@ QString OnRawStore(QString address) {
     address.replace(QStringLiteral("/b/"), QStringLiteral("/r/"));
     SkipTo(address, QStringLiteral(".com/"));
     SkipTo(address, QStringLiteral(".cn/"));
-    return SiteHome(HostRole::QzoneRawStoreHost) + address;
+    return SiteHosts::https(HostRole::QzoneRawStoreHost) + address;
 }
 
 QString FixPsbe(QString address) {
@@ -100,7 +100,7 @@ QString QzoneAlbumPage(const QString& key) {
     SkipTo(path, QStringLiteral("&"));
     path.remove(QStringLiteral("hostUin="));
     path.replace(QStringLiteral("&albumid="), QStringLiteral("/photo/"));
-    return SiteHome(HostRole::QzoneUserHost) + path;
+    return SiteHosts::https(HostRole::QzoneUserHost) + path;
 }
 
 bool AskQzoneAlbumPassword(PictureContext& ctx, const QString& key) {

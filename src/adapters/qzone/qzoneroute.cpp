@@ -16,9 +16,8 @@ const QString kRouteFailed = QStringLiteral("QQ空间相册错误1");
 
 QString RouteHeaders(const QString& qq, RouteCaller caller) {
     const QString referer = QStringLiteral("Referer: ") + QzoneUserHome(qq);
-    return caller == RouteCaller::Albums
-               ? referer
-               : QStringLiteral("Accept-Encoding: gzip, deflate\r\n") + referer;
+    return caller == RouteCaller::Albums ? referer
+                                         : GzipHeader() + QStringLiteral("\r\n") + referer;
 }
 
 } // namespace
@@ -47,7 +46,7 @@ QzoneRoute ParseQzoneRoute(QString text) {
 std::optional<QzoneRoute> RequestQzoneRoute(ListContext& ctx, const QString& qq,
                                             RouteCaller caller) {
     CUrlRequest request = PageRequest(RouteHeaders(qq, caller));
-    request.url = SiteHome(HostRole::QzoneUserHost) + QStringLiteral("proxy/domain/") +
+    request.url = SiteHosts::https(HostRole::QzoneUserHost, QStringLiteral("/proxy/domain/")) +
                   SiteHosts::get(HostRole::QzoneRouteHost) + QStringLiteral("/GetRoute?UIN=") + qq +
                   QStringLiteral("&type=json&version=2");
     CUrlResponse response;

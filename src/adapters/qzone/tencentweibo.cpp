@@ -6,12 +6,12 @@
 namespace phodex {
 
 QString TencentWeiboHeaders() {
-    return QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-           SiteHome(HostRole::TencentWeiboApiHost) + QStringLiteral("proxy.html");
+    return GzipHeader() + QStringLiteral("\r\nReferer: ") +
+           SiteHosts::https(HostRole::TencentWeiboApiHost, QStringLiteral("/proxy.html"));
 }
 
 QString TencentWeiboAlbumService(const QString& query, const QString& rest) {
-    const QString api = QStringLiteral("https://") + SiteHosts::get(HostRole::TencentWeiboApiHost);
+    const QString api = SiteHosts::https(HostRole::TencentWeiboApiHost, QString());
     return api + QStringLiteral("/asyn/gettopicalbum.php?") + query +
            QStringLiteral("&apiType=14&apiHost=") + QueryValue(api) + rest;
 }

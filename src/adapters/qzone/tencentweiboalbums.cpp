@@ -16,7 +16,7 @@ namespace {
 
 // The account's number, from its photo page.
 QString FindOwner(CUrlRequest& request, const QString& account) {
-    request.url = SiteHome(HostRole::TencentWeiboHost) + QStringLiteral("app/qzphoto/") +
+    request.url = SiteHosts::https(HostRole::TencentWeiboHost, QStringLiteral("/app/qzphoto/")) +
                   QueryValue(account) + QStringLiteral("?preview");
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);

@@ -39,7 +39,7 @@ QString OwnerFolder(QString& profile, const QString& uid) {
 // The album's photo service up to the page number, which the picture
 // operation appends.
 QString PhotoServiceKey(const QString& uid, const QString& albumId, const QString& type) {
-    return SiteHome(HostRole::WeiboPhotoHost) +
+    return SiteHosts::https(HostRole::WeiboPhotoHost) +
            QString::asprintf(
                "photos/get_all?uid=%ls&album_id=%ls&count=32&type=%ls&page=", qUtf16Printable(uid),
                qUtf16Printable(QueryValue(albumId)), qUtf16Printable(QueryValue(type.trimmed())));
@@ -72,10 +72,11 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
         return;
     // The profile service wants the login cookie; the site's own pages send
     // it under the lower-case name.
-    CUrlRequest request = PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\ncookie: ") +
-                                      GetCookies(SiteHome(HostRole::WeiboHost)));
-    request.url = SiteHome(HostRole::WeiboHost) + QStringLiteral("ajax/profile/info?custom=") +
-                  QueryValue(profile);
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\ncookie: ") +
+                                      GetCookies(SiteHosts::https(HostRole::WeiboHost)));
+    request.url =
+        SiteHosts::https(HostRole::WeiboHost, QStringLiteral("/ajax/profile/info?custom=")) +
+        QueryValue(profile);
     CUrlResponse response;
     QString text = FetchText(response, request, kTextInflate | kTextUtf8);
     if (text.isEmpty())
@@ -83,14 +84,15 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
     // The user id goes into queries, a Referer path and picture addresses.
     const QString uid =
         GetBetween(text, QStringLiteral("\"id\":"), QStringLiteral(","), kConsume).trimmed();
-    if (!IsDecimalId(uid))
+    if (!AllDigits(uid))
         return;
     ctx.session().setWeiboUid(uid);
     ctx.session().setOwnerFolder(OwnerFolder(text, uid));
 
     // Every album of the profile in one reply.
-    request.url = SiteHome(HostRole::WeiboPhotoHost) + QStringLiteral("albums/get_all?uid=") + uid +
-                  QStringLiteral("&count=65535");
+    request.url =
+        SiteHosts::https(HostRole::WeiboPhotoHost, QStringLiteral("/albums/get_all?uid=")) + uid +
+        QStringLiteral("&count=65535");
     text = FetchText(response, request, kTextInflate | kTextUtf8);
     QStringList parts;
     if (text.isEmpty() || SplitBy(text, QStringLiteral("\"album_id\":\""), parts) == 0)

@@ -48,5 +48,28 @@ TEST(SiteHosts, HostNamesAreTheFullHostEntries) {
     }
 }
 
+TEST(SiteHosts, SecureAddressesAreBuiltOnTheRoleHost) {
+    struct Case {
+        HostRole role;
+        QString path;
+        QString address;
+    };
+    const Case cases[] = {
+        {.role = HostRole::MokoHost,
+         .path = QStringLiteral("/"),
+         .address = QStringLiteral("https://www.moko.cc/")},
+        {.role = HostRole::WeiboHost,
+         .path = QStringLiteral("/login.php"),
+         .address = QStringLiteral("https://weibo.com/login.php")},
+        {.role = HostRole::TencentWeiboApiHost,
+         .path = QString(),
+         .address = QStringLiteral("https://api.t.qq.com")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SiteHosts::https(c.role, c.path), c.address) << c.address.toStdString();
+    EXPECT_EQ(SiteHosts::https(HostRole::HuabanHost),
+              QStringLiteral("https://") + SiteHosts::get(HostRole::HuabanHost) + u'/');
+}
+
 } // namespace
 } // namespace phodex

@@ -38,20 +38,6 @@ TEST(PictureAddress, SplitsAtTheFirstLineEnd) {
     EXPECT_TRUE(SplitPictureAddress(QStringLiteral("http://a/1.jpg")).fallback.isEmpty());
 }
 
-TEST(PictureAddress, SchemeIsPutInFrontUnlessTheAddressStartsWithIt) {
-    const struct {
-        const char16_t* in;
-        const char16_t* out;
-    } cases[] = {
-        {u"//img.example.com/a.jpg", u"http://img.example.com/a.jpg"},
-        {u"img.example.com/?u=http://x", u"http:img.example.com/?u=http://x"},
-        {u"https://img.example.com/a.jpg", u"https://img.example.com/a.jpg"},
-        {u"HTTP://IMG.EXAMPLE.COM/A.JPG", u"HTTP://IMG.EXAMPLE.COM/A.JPG"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithWebScheme(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
-}
-
 TEST_F(Worker, EmptyFirstAddressFallsBackToTheSecond) {
     site.get("/gone.jpg", FakeSite::status(204, ""));
     Serve("/second.jpg", jpegBytes(3000, 's'));

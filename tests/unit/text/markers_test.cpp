@@ -177,5 +177,36 @@ TEST(StripTags, Cases) {
     }
 }
 
+TEST(AllDigits, OnlyAsciiDigitsCount) {
+    struct Case {
+        const char16_t* text;
+        bool digits;
+    };
+    const Case cases[] = {
+        {.text = u"", .digits = false},
+        {.text = u"0", .digits = true},
+        {.text = u"1234567890", .digits = true},
+        {.text = u"007", .digits = true},
+        {.text = u"-12", .digits = false},
+        {.text = u"+12", .digits = false},
+        {.text = u" 12", .digits = false},
+        {.text = u"12 ", .digits = false},
+        {.text = u"1 2", .digits = false},
+        {.text = u"12a", .digits = false},
+        {.text = u"1.5", .digits = false},
+        {.text = u"\uFF11\uFF12", .digits = false}, // full-width "１２"
+        {.text = u"\u0661\u0662", .digits = false}, // Arabic-Indic "١٢"
+        {.text = u"1\u0662", .digits = false},      // one of them after an ASCII digit
+        {.text = u"\u0967", .digits = false},       // Devanagari one
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(AllDigits(text), c.digits) << qPrintable(text);
+    }
+    // The digits above that are not ASCII are digits to Qt: the check must not lean on it.
+    EXPECT_TRUE(QChar(u'\u0661').isDigit());
+    EXPECT_TRUE(QChar(u'\uFF11').isDigit());
+}
+
 } // namespace
 } // namespace phodex
