@@ -2,13 +2,13 @@
 #pragma once
 
 #include "core/album.h"
+#include "core/sitevalues.h"
 #include "settings/extension.h"
 #include "settings/record.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -29,7 +29,8 @@ constexpr int kDownStopRequested = 3;
 constexpr int kNoSubType = -1;
 
 // The three texts in which a list operation leaves per-site values for the
-// picture operation of the same site. A listing of another site overwrites them.
+// picture operation of the same site. A listing of another site overwrites
+// them: unlike the keys of siteValues(), they are shared by every site.
 enum class TextSlot { First = 0, Second = 1, Third = 2 };
 
 // The pictures of the album being downloaded. Written only by the download job
@@ -83,14 +84,9 @@ public:
     // picture operation never sees what the user typed meanwhile.
     QString addressText() const;
     void setAddressText(const QString& text);
-    // The QQ Zone page token the login window captured the last time it was
-    // closed on a QQ page; "" when none. The QQ group requests carry it.
-    QString qzonePageToken() const;
-    void setQzonePageToken(const QString& token);
-    // The numeric id of the Weibo profile listed last; the Weibo picture
-    // operation needs it for the albums of that listing.
-    QString weiboUid() const;
-    void setWeiboUid(const QString& uid);
+    // What the sites leave for their later operations, by keys of their own.
+    SiteValues& siteValues() { return m_siteValues; }
+    const SiteValues& siteValues() const { return m_siteValues; }
 
     // The settings record: the window changes it while jobs run, so a job
     // takes a copy when it starts and changes go through updateSettings.
@@ -106,14 +102,12 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    std::array<QString, 3> m_slots;
     QString m_ownerFolder;
     QString m_subFolder;
     QString m_addressText;
-    QString m_qzonePageToken;
-    QString m_weiboUid;
     SettingsRecord m_settings;
     ExtensionSettings m_extension;
+    SiteValues m_siteValues;
 };
 
 } // namespace phodex

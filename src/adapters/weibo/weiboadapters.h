@@ -11,9 +11,12 @@ class ListContext;
 class PictureContext;
 class SiteTable;
 
+// The site-values key of the numeric id of the profile listed last.
+inline const QString kWeiboUidKey = QStringLiteral("weibo.uid");
+
 // address: the profile address as entered, numeric ("/u/<id>") or custom.
 void WeiboListAlbums(ListContext& ctx, const QString& address);
-// Needs the user id the listing of the same profile left in the session.
+// Needs the user id the listing of the same profile left under kWeiboUidKey.
 void WeiboListPhotos(PictureContext& ctx, int albumIndex);
 
 // Puts the operations above into the table's Weibo row.

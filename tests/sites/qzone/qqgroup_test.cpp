@@ -25,7 +25,7 @@ protected:
         guin.setDomain(u".qq.com"_s);
         guin.setPath(u"/"_s);
         CookieJar::instance().insert(guin);
-        session.setQzonePageToken(kPageToken);
+        session.siteValues().setValue(kQzonePageTokenKey, kPageToken);
     }
     void serveGroup() {
         site.route("GET", kProxyHost, kGroupAlbums,
