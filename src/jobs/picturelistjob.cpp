@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/picturelistjob.h"
+#include "jobs/picturelistjob.h"
 
 #include "core/seams/jobobserver.h"
 #include "core/sitetable.h"
