@@ -7,7 +7,6 @@
 #include "settings/record.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -33,21 +32,6 @@ constexpr int kNoSubType = -1;
 // them: unlike the keys of siteValues(), they are shared by every site.
 enum class TextSlot { First = 0, Second = 1, Third = 2 };
 
-// The pictures of the album being downloaded. Written only by the download job
-// thread, and only while no download worker runs; the workers then read it.
-struct CDownList {
-    QStringList urls;    // an entry may hold a fallback address after "\r\n"
-    QStringList names;   // file names relative to folder
-    QStringList headers; // extra request header lines per picture; may be empty for all
-    QString folder;      // the album folder, ending with "/"
-
-    void clearPictures() {
-        urls.clear();
-        names.clear();
-        headers.clear();
-    }
-};
-
 // The run state of the program, one instance owned by the window (or the
 // command line) for the whole run. Threads hand work over explicitly: job
 // states and flags are atomics; texts that several threads read go through the
@@ -68,7 +52,6 @@ public:
     std::atomic<int> subType{kNoSubType};
 
     CAlbumList albums;
-    CDownList downList; // see CDownList for who may touch it when
 
     // Set once before any job starts; read-only afterwards.
     QString workDir;
