@@ -3,6 +3,7 @@
 
 #include "browser/addressbar.h"
 #include "browser/qzonetoken.h"
+#include "core/seams/browserbridge.h"
 #include "core/session.h"
 
 #include <QClipboard>
@@ -82,7 +83,7 @@ void CDlgWebOpen::reject() {
 void CDlgWebOpen::keepToken(const QString& bodyHtml) {
     const QString token = ExtractQzonePageToken(bodyHtml);
     if (!token.isEmpty())
-        m_session->setQzonePageToken(token);
+        m_session->siteValues().setValue(kQzonePageTokenKey, token);
 }
 
 } // namespace phodex

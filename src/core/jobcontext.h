@@ -69,7 +69,8 @@ public:
     bool stopRequested() const { return session().listState.load() == kListStopRequested; }
 };
 
-// The download job as its picture operations see it.
+// A job that lists albums' pictures (the download job, the export of picture
+// lists) as its picture operations see it.
 class PictureContext : public JobContext {
 public:
     using JobContext::JobContext;
@@ -79,6 +80,9 @@ public:
     virtual void addPicture(QString& url, const QString& title, const QString& headers,
                             int albumIndex,
                             const std::optional<QString>& extraText = std::nullopt) = 0;
+    // The pictures this context has taken for the current album so far: an
+    // operation stops at the album's count, or falls back only when it is 0.
+    virtual int listedCount() const = 0;
     // False once the album was finished early or a stop was requested.
     bool keepListing() const { return session().downState.load() == kDownRunning; }
     AlbumInfo album(int index) const { return session().albums.At(index); }

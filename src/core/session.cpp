@@ -3,14 +3,21 @@
 
 namespace phodex {
 
+namespace {
+
+// Keys no site family uses: the slots belong to whichever site listed last.
+QString SlotKey(TextSlot slot) {
+    return QStringLiteral("textslot.%1").arg(int(slot));
+}
+
+} // namespace
+
 QString Session::textSlot(TextSlot slot) const {
-    std::lock_guard lock(m_mutex);
-    return m_slots[size_t(slot)];
+    return m_siteValues.value(SlotKey(slot));
 }
 
 void Session::setTextSlot(TextSlot slot, const QString& text) {
-    std::lock_guard lock(m_mutex);
-    m_slots[size_t(slot)] = text;
+    m_siteValues.setValue(SlotKey(slot), text);
 }
 
 QString Session::ownerFolder() const {
@@ -41,26 +48,6 @@ QString Session::addressText() const {
 void Session::setAddressText(const QString& text) {
     std::lock_guard lock(m_mutex);
     m_addressText = text;
-}
-
-QString Session::qzonePageToken() const {
-    std::lock_guard lock(m_mutex);
-    return m_qzonePageToken;
-}
-
-void Session::setQzonePageToken(const QString& token) {
-    std::lock_guard lock(m_mutex);
-    m_qzonePageToken = token;
-}
-
-QString Session::weiboUid() const {
-    std::lock_guard lock(m_mutex);
-    return m_weiboUid;
-}
-
-void Session::setWeiboUid(const QString& uid) {
-    std::lock_guard lock(m_mutex);
-    m_weiboUid = uid;
 }
 
 SettingsRecord Session::settings() const {

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "core/album.h"
+#include "core/sitevalues.h"
 #include "settings/extension.h"
 #include "settings/record.h"
 
 #include <QString>
-#include <QStringList>
 
-#include <array>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -29,23 +28,9 @@ constexpr int kDownStopRequested = 3;
 constexpr int kNoSubType = -1;
 
 // The three texts in which a list operation leaves per-site values for the
-// picture operation of the same site. A listing of another site overwrites them.
+// picture operation of the same site. A listing of another site overwrites
+// them: unlike the keys of siteValues(), they are shared by every site.
 enum class TextSlot { First = 0, Second = 1, Third = 2 };
-
-// The pictures of the album being downloaded. Written only by the download job
-// thread, and only while no download worker runs; the workers then read it.
-struct CDownList {
-    QStringList urls;    // an entry may hold a fallback address after "\r\n"
-    QStringList names;   // file names relative to folder
-    QStringList headers; // extra request header lines per picture; may be empty for all
-    QString folder;      // the album folder, ending with "/"
-
-    void clearPictures() {
-        urls.clear();
-        names.clear();
-        headers.clear();
-    }
-};
 
 // The run state of the program, one instance owned by the window (or the
 // command line) for the whole run. Threads hand work over explicitly: job
@@ -67,7 +52,6 @@ public:
     std::atomic<int> subType{kNoSubType};
 
     CAlbumList albums;
-    CDownList downList; // see CDownList for who may touch it when
 
     // Set once before any job starts; read-only afterwards.
     QString workDir;
@@ -83,14 +67,9 @@ public:
     // picture operation never sees what the user typed meanwhile.
     QString addressText() const;
     void setAddressText(const QString& text);
-    // The QQ Zone page token the login window captured the last time it was
-    // closed on a QQ page; "" when none. The QQ group requests carry it.
-    QString qzonePageToken() const;
-    void setQzonePageToken(const QString& token);
-    // The numeric id of the Weibo profile listed last; the Weibo picture
-    // operation needs it for the albums of that listing.
-    QString weiboUid() const;
-    void setWeiboUid(const QString& uid);
+    // What the sites leave for their later operations, by keys of their own.
+    SiteValues& siteValues() { return m_siteValues; }
+    const SiteValues& siteValues() const { return m_siteValues; }
 
     // The settings record: the window changes it while jobs run, so a job
     // takes a copy when it starts and changes go through updateSettings.
@@ -106,14 +85,12 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    std::array<QString, 3> m_slots;
     QString m_ownerFolder;
     QString m_subFolder;
     QString m_addressText;
-    QString m_qzonePageToken;
-    QString m_weiboUid;
     SettingsRecord m_settings;
     ExtensionSettings m_extension;
+    SiteValues m_siteValues;
 };
 
 } // namespace phodex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/downlist.h"
 #include "core/session.h"
 #include "settings/record.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/session.h"
+#include "core/downlist.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 #include "jobs/addpicture.h"
 
 #include "core/seams/jobobserver.h"
-#include "text/componentlimit.h"
 #include "download/picturetype.h"
 #include "download/worker.h"
 #include "jobs/downloadjobfolder.h"
 #include "jobs/downloadjobmarker.h"
 #include "settings/makefolder.h"
+#include "text/componentlimit.h"
 
 namespace phodex {
 
@@ -35,12 +35,13 @@ DownloadJobContext::DownloadJobContext(const JobEnv& env, int listType, int subT
                                        SettingsRecord settings, ExtensionSettings extension,
                                        QString basePath, QString ownerFolder)
     : PictureContext(env, listType, std::move(settings), std::move(extension)), m_subType(subType),
-      m_basePath(std::move(basePath)), m_ownerFolder(std::move(ownerFolder)) {}
+      m_basePath(std::move(basePath)), m_ownerFolder(std::move(ownerFolder)) {
+    m_list.folder = m_basePath;
+}
 
 void DownloadJobContext::beginAlbum(int) {
-    CDownList& list = session().downList;
-    list.clearPictures();
-    list.folder = m_basePath;
+    m_list.clearPictures();
+    m_list.folder = m_basePath;
     m_rememberedFirst.clear();
     std::lock_guard lock(m_folderMutex);
     m_folderCopy = m_basePath;
@@ -70,20 +71,19 @@ NamingContext DownloadJobContext::namingFor(const AlbumInfo& album) const {
 // the job's base path, so a fallback operation that starts the album again
 // does not nest it twice.
 void DownloadJobContext::openAlbumFolder(const NamingContext& naming) {
-    CDownList& list = session().downList;
     const QString album = MakeAlbumFolder(naming);
-    list.folder = album.isEmpty() ? m_basePath : m_basePath + album + u'/';
-    MakeFolderPath(list.folder);
-    TouchFolder(list.folder);
-    m_rememberedFirst = ReadAlbumMarker(list.folder);
+    m_list.folder = album.isEmpty() ? m_basePath : m_basePath + album + u'/';
+    MakeFolderPath(m_list.folder);
+    TouchFolder(m_list.folder);
+    m_rememberedFirst = ReadAlbumMarker(m_list.folder);
     std::lock_guard lock(m_folderMutex);
-    m_folderCopy = list.folder;
+    m_folderCopy = m_list.folder;
 }
 
 QString DownloadJobContext::fileNameFor(const QString& url, const QString& title,
                                         const NamingContext& naming,
                                         const std::optional<QString>& extraText) const {
-    const QStringList& names = session().downList.names;
+    const QStringList& names = m_list.names;
     const PictureName picture =
         MakePictureName(url, title, naming, int(names.size()) + 1, extraText);
     QString stem = FitPictureName(picture.name);
@@ -108,27 +108,25 @@ void DownloadJobContext::addPicture(QString& url, const QString& title, const QS
                                     int albumIndex, const std::optional<QString>& extraText) {
     CompletePictureScheme(url);
     const NamingContext naming = namingFor(album(albumIndex));
-    CDownList& list = session().downList;
-    if (list.urls.isEmpty())
+    if (m_list.urls.isEmpty())
         openAlbumFolder(naming);
     const QString name = fileNameFor(url, title, naming, extraText);
     if (skipsAsDownloadedBefore(url))
         return;
-    list.urls.append(url);
-    list.names.append(name);
-    list.headers.append(headers);
-    env.observer.detailLine(QStringLiteral("已获取到%1张图片信息").arg(list.urls.size()));
+    m_list.urls.append(url);
+    m_list.names.append(name);
+    m_list.headers.append(headers);
+    env.observer.detailLine(QStringLiteral("已获取到%1张图片信息").arg(m_list.urls.size()));
     if (profile().HasOption(kOptionTitleFile))
         appendTitle(naming.albumName, title);
 }
 
 void DownloadJobContext::appendTitle(const QString& albumName, const QString& title) const {
-    const CDownList& list = session().downList;
     // One line per picture, so that line n names picture n.
     QString line = title;
     line.replace(u'\r', u' ').replace(u'\n', u' ');
-    AppendTitleLine(AlbumFilePath(list.folder, albumName, QStringLiteral(".txt")), line,
-                    list.urls.size() == 1);
+    AppendTitleLine(AlbumFilePath(m_list.folder, albumName, QStringLiteral(".txt")), line,
+                    m_list.urls.size() == 1);
 }
 
 } // namespace phodex

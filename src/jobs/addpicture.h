@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/downlist.h"
 #include "core/jobcontext.h"
 #include "download/naming.h"
 
@@ -35,6 +36,11 @@ public:
     void beginAlbum(int albumIndex);
     void addPicture(QString& url, const QString& title, const QString& headers, int albumIndex,
                     const std::optional<QString>& extraText = std::nullopt) override;
+    int listedCount() const override { return int(m_list.urls.size()); }
+
+    // The current album's pictures: the job hands them to the download manager.
+    const CDownList& downList() const { return m_list; }
+    CDownList& downList() { return m_list; }
 
     // The folder pictures are going to, safe to read from any thread (the
     // window's Open button).
@@ -48,6 +54,7 @@ private:
     bool skipsAsDownloadedBefore(const QString& url);
     void appendTitle(const QString& albumName, const QString& title) const;
 
+    CDownList m_list; // on the job thread only; see CDownList
     const int m_subType;
     const QString m_basePath;
     const QString m_ownerFolder;

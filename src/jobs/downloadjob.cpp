@@ -129,10 +129,8 @@ void DownloadJob::body(const DownloadJobRequest& request) {
     DownloadJobContext ctx(m_env, s.listType.load(), s.subType.load(), s.settings(), extension,
                            *base, s.ownerFolder());
     setContext(&ctx);
-    s.downList.clearPictures();
-    s.downList.folder = *base;
     runAlbums(ctx, request.albums, result);
-    result.folder = s.downList.folder;
+    result.folder = ctx.downList().folder;
     finish(ctx, result);
 }
 

@@ -71,8 +71,7 @@ private:
                    DownloadJobResult& result);
     void runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& progress,
                   DownloadJobResult& result);
-    void listPictures(DownloadJobContext& ctx, int albumIndex);
-    bool keepAfterStop(Progress& progress);
+    bool keepAfterStop(Progress& progress, int listed);
     void downloadAlbum(DownloadJobContext& ctx, bool afterStop, DownloadJobResult& result);
 
     JobEnv m_env;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/seams/jobobserver.h"
 #include "core/seams/userprompt.h"
-#include "core/sitetable.h"
 #include "download/manager.h"
 #include "download/postprocess.h"
 #include "jobs/addpicture.h"
 #include "jobs/downloadjob.h"
 #include "jobs/downloadjobfolder.h"
 #include "jobs/downloadjobmarker.h"
+#include "jobs/picturewalk.h"
 #include "net/pacer.h"
 
 namespace phodex {
@@ -53,48 +53,31 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
 
 void DownloadJob::runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& progress,
                            DownloadJobResult& result) {
-    Session& s = m_env.session;
+    const CDownList& list = ctx.downList();
     ctx.beginAlbum(albumIndex);
-    listPictures(ctx, albumIndex);
-    if (s.downList.urls.isEmpty())
+    if (!WalkPictureOperations(ctx, ctx.subType(), albumIndex))
+        m_env.prompt.information(QStringLiteral("Error ListType Code."));
+    if (list.urls.isEmpty())
         return;
-    const bool afterStop = s.downState.load() == kDownStopRequested;
-    if (afterStop && !keepAfterStop(progress))
+    const bool afterStop = m_env.session.downState.load() == kDownStopRequested;
+    if (afterStop && !keepAfterStop(progress, int(list.urls.size())))
         return;
-    result.pictures += int(s.downList.urls.size());
-    result.folder = s.downList.folder;
+    result.pictures += int(list.urls.size());
+    result.folder = list.folder;
     if (ctx.profile().HasOption(kOptionListOnly)) {
         const QString name = ctx.album(albumIndex).name;
-        WriteDownloadList(AlbumFilePath(s.downList.folder, name, QStringLiteral(".lst")),
-                          s.downList.urls);
+        WriteDownloadList(AlbumFilePath(list.folder, name, QStringLiteral(".lst")), list.urls);
         return;
     }
     downloadAlbum(ctx, afterStop, result);
 }
 
-// The site's picture operations in turn, the next only while the album is
-// still running and nothing was found.
-void DownloadJob::listPictures(DownloadJobContext& ctx, int albumIndex) {
-    Session& s = m_env.session;
-    const SiteRow* row = m_env.sites.rowFor(ctx.listType(), ctx.subType());
-    if (!row || row->pictureOps.empty()) {
-        m_env.prompt.information(QStringLiteral("Error ListType Code."));
-        return;
-    }
-    for (const PictureOp op : row->pictureOps) {
-        RunPictures(ctx, op, albumIndex);
-        if (!s.downList.urls.isEmpty() || s.downState.load() != kDownRunning)
-            return;
-    }
-}
-
 // Asked once per job: a stop came while pictures were being listed.
-bool DownloadJob::keepAfterStop(Progress& progress) {
+bool DownloadJob::keepAfterStop(Progress& progress, int listed) {
     if (!progress.askedAfterStop) {
         progress.askedAfterStop = true;
-        progress.downloadAfterStop =
-            m_env.prompt.askYesNo(kDownloadAfterStop.arg(m_env.session.downList.urls.size()),
-                                  QString::fromUtf16(kPromptCaption));
+        progress.downloadAfterStop = m_env.prompt.askYesNo(kDownloadAfterStop.arg(listed),
+                                                           QString::fromUtf16(kPromptCaption));
     }
     return progress.downloadAfterStop;
 }
@@ -102,7 +85,7 @@ bool DownloadJob::keepAfterStop(Progress& progress) {
 void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
                                 DownloadJobResult& result) {
     Session& s = m_env.session;
-    CDownList& list = s.downList;
+    CDownList& list = ctx.downList();
     m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
     s.stopFlag = false;
     // A stop that came after the pictures were listed still counts.

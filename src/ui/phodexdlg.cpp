@@ -6,6 +6,7 @@
 #include "core/catalogue.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
+#include "jobs/picturelistjob.h"
 #include "ui/albumgrid.h"
 #include "ui/commandids.h"
 #include "ui/desktopshell.h"
@@ -14,7 +15,6 @@
 #include "ui/guiobserver.h"
 #include "ui/historycombo.h"
 #include "ui/messageboxprompt.h"
-#include "ui/picturelistjob.h"
 #include "ui/thumbnailloader.h"
 
 #include <QCheckBox>

@@ -4,11 +4,11 @@
 #include "ui/phodexdlg.h"
 
 #include "jobs/downloadjoblist.h"
+#include "jobs/picturelistjob.h"
 #include "settings/makefolder.h"
 #include "settings/record.h"
 #include "ui/commandids.h"
 #include "ui/historycombo.h"
-#include "ui/picturelistjob.h"
 
 #include <QFile>
 

@@ -5,11 +5,11 @@
 #include "core/catalogue.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
+#include "jobs/picturelistjob.h"
 #include "net/cookiejar.h"
 #include "settings/record.h"
 #include "ui/dialogprompt.h"
 #include "ui/historycombo.h"
-#include "ui/picturelistjob.h"
 #include "ui/splashscreen.h"
 #include "ui/thumbnailloader.h"
 

@@ -6,6 +6,7 @@
 #include "browser/dlgwebopen.h"
 #include "browser/loginlauncher.h"
 #include "browserworld.h"
+#include "core/seams/browserbridge.h"
 #include "core/session.h"
 #include "net/cookiejar.h"
 #include "net/fetch.h"
@@ -50,14 +51,14 @@ TEST(LoginWindow, ClosedOnAQqPageItKeepsALongEnoughPageToken) {
             path, HtmlPage("space", std::string("<script>window.g_qzonetoken = \"") + c.token +
                                         "\";</script><p>space</p>"));
         Session session;
-        session.setQzonePageToken(QStringLiteral("earlier"));
+        session.siteValues().setValue(kQzonePageTokenKey, QStringLiteral("earlier"));
         CDlgWebOpen window(BrowserWorld::env(), &session);
         window.setAddress(BrowserWorld::address(c.host, path.c_str()));
         window.show();
         ASSERT_TRUE(ShowsPage(window.browser(), QStringLiteral("space"))) << path;
         window.reject(); // the user's close
         ASSERT_TRUE(WaitFor([&] { return !window.isVisible(); }, 10s));
-        EXPECT_EQ(session.qzonePageToken(),
+        EXPECT_EQ(session.siteValues().value(kQzonePageTokenKey),
                   c.kept ? QString::fromLatin1(c.token) : QStringLiteral("earlier"))
             << path;
     }

@@ -11,13 +11,6 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-QByteArray Lines(const std::vector<std::string>& files) {
-    QByteArray bytes;
-    for (const std::string& file : files)
-        bytes += PictureAddress(file).toLatin1() + "\r\n";
-    return bytes;
-}
-
 TEST_F(WindowTest, ExportWritesTheTickedAlbumsPictureAddresses) {
     ServeOwner({{"一", {{"1a.jpg", "t"}, {"1b.jpg", "t", "1b-fallback.jpg"}, {"1c.jpg", "t"}}},
                 {"二", {{"2a.jpg", "t"}}},
@@ -38,7 +31,7 @@ TEST_F(WindowTest, ExportWritesTheTickedAlbumsPictureAddresses) {
     }));
     EXPECT_EQ(dialogs.choosers().last(), QStringLiteral("迅雷下载列表(*.txt)"));
     // One address a line, CR LF, no fallback line; nothing was downloaded.
-    EXPECT_EQ(FileBytes(path), Lines({"1a.jpg", "1b.jpg", "1c.jpg", "3a.jpg", "3b.jpg"}));
+    EXPECT_EQ(FileBytes(path), AddressLines({"1a.jpg", "1b.jpg", "1c.jpg", "3a.jpg", "3b.jpg"}));
     EXPECT_EQ(site.countOf("/p/*"), 0);
     EXPECT_FALSE(QFileInfo::exists(saveDir.path() + QStringLiteral("/tester")));
 }
@@ -58,7 +51,7 @@ TEST_F(WindowTest, ImportDownloadsEveryAddressIntoTheSaveFolder) {
     {
         QFile file(list);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Lines({"x1.jpg", "x2.jpg"}) + "\r\n" + Lines({"x3.jpg"}));
+        file.write(AddressLines({"x1.jpg", "x2.jpg"}) + "\r\n" + AddressLines({"x3.jpg"}));
     }
     const QString folder = saveDir.path() + QStringLiteral("/imported");
     SavePath()->setEditText(folder);
@@ -82,7 +75,7 @@ TEST_F(WindowTest, ImportIsStoppedByTheDownloadButton) {
     {
         QFile file(list);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Lines({"s1.jpg", "s2.jpg"}));
+        file.write(AddressLines({"s1.jpg", "s2.jpg"}));
     }
     SavePath()->setEditText(saveDir.path());
     dialogs.queuePath(list);

@@ -128,7 +128,7 @@ void LofterListPhotos(PictureContext& ctx, int albumIndex) {
     const QString url = FirstPicture(FetchPage(album.key, kTextInflate));
     if (url.isEmpty())
         return;
-    const QString title = QStringLiteral("图片%1").arg(ctx.session().downList.urls.size() + 1);
+    const QString title = QStringLiteral("图片%1").arg(ctx.listedCount() + 1);
     PageWalk walk;
     HandOverPicture(ctx, url, title, albumIndex, walk);
 }

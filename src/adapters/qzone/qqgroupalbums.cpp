@@ -5,6 +5,7 @@
 #include "adapters/qzone/qzonetoken.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/seams/browserbridge.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
 
@@ -67,7 +68,7 @@ void QqGroupListAlbums(ListContext& ctx, const QString& group) {
     const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneProxyHost));
     const GroupViewer viewer{QqGroupViewer(cookies),
                              QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst)),
-                             ctx.session().qzonePageToken()};
+                             ctx.session().siteValues().value(kQzonePageTokenKey)};
     ctx.session().setTextSlot(TextSlot::First, viewer.uin);
     CUrlResponse response;
     PageWalk walk;

@@ -36,7 +36,7 @@ QString PhotoListAddress(const QString& photoHost, const QString& key, int page,
 }
 
 bool HasAllPictures(const PictureContext& ctx, const AlbumInfo& album) {
-    return album.photoCount >= 0 && ctx.session().downList.urls.size() >= album.photoCount;
+    return album.photoCount >= 0 && ctx.listedCount() >= album.photoCount;
 }
 
 } // namespace

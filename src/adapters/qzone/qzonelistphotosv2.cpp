@@ -88,7 +88,7 @@ void QzoneListPhotosV2(PictureContext& ctx, int albumIndex) {
         }
         QStringList parts;
         if (SplitBy(text, QStringLiteral("\"batchId\""), parts) == 0) {
-            if (view || !ctx.session().downList.urls.isEmpty())
+            if (view || ctx.listedCount() > 0)
                 return;
             viewMode = true; // one try on the view-album service
             walk = PageWalk();

@@ -86,7 +86,7 @@ void WeiboListAlbums(ListContext& ctx, const QString& address) {
         GetBetween(text, QStringLiteral("\"id\":"), QStringLiteral(","), kConsume).trimmed();
     if (!AllDigits(uid))
         return;
-    ctx.session().setWeiboUid(uid);
+    ctx.session().siteValues().setValue(kWeiboUidKey, uid);
     ctx.session().setOwnerFolder(OwnerFolder(text, uid));
 
     // Every album of the profile in one reply.

@@ -66,7 +66,7 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    const QString uid = ctx.session().weiboUid();
+    const QString uid = ctx.session().siteValues().value(kWeiboUidKey);
     CUrlRequest request = PageRequest(
         QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
         SiteHome(HostRole::WeiboPhotoHost) + uid + QStringLiteral("/talbum/index?from=profile_wb"));

@@ -22,6 +22,11 @@ public:
     virtual QString cookiesFor(const QString& address) = 0;
 };
 
+// The site-values key under which a login window closing on a QQ page leaves
+// the page's token; the QQ group requests carry it. It sits with the seam
+// because the browser, which may not see the adapters, is what writes it.
+inline const QString kQzonePageTokenKey = QStringLiteral("qzone.pagetoken");
+
 // What a browser that cannot show a login window tells the user instead.
 inline constexpr char kLoginUnavailable[] =
     "this site wants a login: log in from the phodex window, or export the site's cookies "

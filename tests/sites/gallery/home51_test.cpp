@@ -29,7 +29,6 @@ protected:
         album.name = u"旅行"_s;
         album.key = key;
         site.clearRequests();
-        session.downList = {};
         runPictures(Home51ListPhotos, addAlbum(album));
     }
 };
@@ -86,9 +85,9 @@ TEST_F(Home51Test, TakesThePicturesFromTheDataViewOfTheAlbumsFirstPicture) {
         EXPECT_EQ(asked[1].target, kDataViewPath + "?id=5551");
         EXPECT_EQ(urls(), (QStringList{u"http://img.51img1.com/b/5551.jpg"_s,
                                        u"https://img.51img1.com/b/5552.jpg"_s}));
-        for (const QString& headers : session.downList.headers)
+        for (const QString& headers : downList.headers)
             EXPECT_EQ(headers, u"Referer: https://www.51.com/xiaoming/photo/album/101"_s);
-        const QStringList names = session.downList.names;
+        const QStringList names = downList.names;
         ASSERT_EQ(names.size(), 2);
         EXPECT_TRUE(names[0].startsWith(u"海边"_s)) << names[0].toStdString();
         EXPECT_TRUE(names[1].startsWith(u"旅行"_s)) << names[1].toStdString();

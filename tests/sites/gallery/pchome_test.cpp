@@ -48,12 +48,12 @@ TEST_F(PchomeTest, ReadsTheAlbumsPagesWithFullSizeAddressesAndThePicturesPagesAs
                                    u"https://photo.pchome.com.tw/chris.photos/001/0002.jpg"_s,
                                    u"https://photo.pchome.com.tw/xiaoming/001/0003.jpg"_s,
                                    u"https://photo.pchome.com.tw/xiaoming/001/0004.png"_s}));
-    EXPECT_EQ(session.downList.headers,
+    EXPECT_EQ(downList.headers,
               (QStringList{u"Referer: https://photo.pchome.com.tw/xiaoming/1001"_s,
                            u"Referer: https://photo.pchome.com.tw/xiaoming/1002"_s,
                            u"Referer: https://photo.pchome.com.tw/xiaoming/1003"_s,
                            u"Referer: https://photo.pchome.com.tw/xiaoming/1004"_s}));
-    const QStringList names = session.downList.names;
+    const QStringList names = downList.names;
     ASSERT_EQ(names.size(), 4);
     EXPECT_TRUE(names[0].startsWith(u"夜景"_s)) << names[0].toStdString();
     EXPECT_TRUE(names[1].startsWith(u"101大樓"_s)) << names[1].toStdString();

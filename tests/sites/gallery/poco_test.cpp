@@ -114,7 +114,7 @@ TEST_F(PocoTest, AWorksPicturesAreTheImagesOfItsBody) {
     EXPECT_EQ(Header(asked[0], "Referer"), kUserCentre);
     EXPECT_EQ(urls(), (QStringList{u"https://img.pocoimg.cn/w/1.jpg"_s,
                                    u"https://img.pocoimg.cn/w/2.jpg"_s}));
-    for (const QString& name : session.downList.names)
+    for (const QString& name : downList.names)
         EXPECT_TRUE(name.startsWith(u"山"_s)) << name.toStdString();
 }
 

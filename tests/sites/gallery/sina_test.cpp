@@ -64,7 +64,7 @@ TEST_F(SinaTest, ReadsACategorysPagesWithOriginalAddressesPausingAfterEachPage) 
     EXPECT_EQ(urls(), (QStringList{u"http://s1.sinaimg.cn/orignal/a1.jpg?x=1&y=2"_s,
                                    u"http://s1.sinaimg.cn/orignal/camp.jpg"_s,
                                    u"http://s1.sinaimg.cn/orignal/a3.jpg"_s}));
-    const QStringList names = session.downList.names;
+    const QStringList names = downList.names;
     ASSERT_EQ(names.size(), 3);
     EXPECT_TRUE(names[0].startsWith(u"海边"_s)) << names[0].toStdString();
     EXPECT_TRUE(names[2].startsWith(u"山"_s)) << names[2].toStdString();
@@ -94,7 +94,6 @@ TEST_F(SinaTest, AFailedCategoryPageIsAskedForAgainThreeTimesFourSecondsApart) {
                            res.set_content(page, "text/html");
                    });
         site.clearRequests();
-        session.downList = {};
         const qsizetype before = pauses.sleeps().size();
         runPictures(SinaPhotoListPhotos, addSinaAlbum(kCategory, u"旅行"_s));
         EXPECT_EQ(site.countOf(kCategoryPath + "/page1"), c.requests) << c.failures;
@@ -144,16 +143,14 @@ TEST_F(SinaTest, AnArticleGivesItsFirstPictureNamedByItsTitle) {
     for (const auto& c : cases) {
         servePage(kBlogHost, "/s/blog_c.html", Fixture(c.page));
         session.albums.clear();
-        session.downList = {};
         const QString article = u"https://blog.sina.com.cn/s/blog_c.html"_s;
         const int index = addSinaAlbum(article, u"原名"_s);
         runPictures(SinaBlogListPhotos, index, 1);
         EXPECT_EQ(urls(), QStringList{c.url}) << c.page;
-        EXPECT_EQ(session.downList.headers, QStringList{u"Referer: "_s + article}) << c.page;
+        EXPECT_EQ(downList.headers, QStringList{u"Referer: "_s + article}) << c.page;
         EXPECT_EQ(session.albums.At(index).name, c.albumName) << c.page;
-        ASSERT_EQ(session.downList.names.size(), 1) << c.page;
-        EXPECT_TRUE(session.downList.names[0].startsWith(c.albumName))
-            << session.downList.names[0].toStdString();
+        ASSERT_EQ(downList.names.size(), 1) << c.page;
+        EXPECT_TRUE(downList.names[0].startsWith(c.albumName)) << downList.names[0].toStdString();
     }
 }
 

@@ -37,7 +37,6 @@ protected:
     }
     void listPhotos(const QString& key) {
         site.clearRequests();
-        session.downList = {};
         runPictures(ZolListPhotos, addZolAlbum(key));
     }
 };
@@ -107,11 +106,11 @@ TEST_F(ZolTest, ReadsTheAlbumsPagesUntilOneHasNoNextPageLink) {
     EXPECT_EQ(urls(), (QStringList{u"https://i2.zol-img.com.cn/g5/M00/a.jpg"_s,
                                    u"https://i2.zol-img.com.cn/g5/M00/b.jpg"_s,
                                    u"https://i2.zol-img.com.cn/g5/M00/c.jpg"_s}));
-    const QStringList names = session.downList.names;
+    const QStringList names = downList.names;
     ASSERT_EQ(names.size(), 3);
     EXPECT_TRUE(names[0].startsWith(u"海边"_s)) << names[0].toStdString();
     EXPECT_TRUE(names[2].startsWith(u"山"_s)) << names[2].toStdString();
-    for (const QString& headers : session.downList.headers)
+    for (const QString& headers : downList.headers)
         EXPECT_TRUE(headers.isEmpty());
 }
 
@@ -164,7 +163,7 @@ TEST_F(ZolTest, AProductPageIsOneAlbumWhosePicturesAreTakenFromThatPage) {
                                    u"https://i0.zol-img.com.cn/product/2/b1.jpg"_s,
                                    u"https://i0.zol-img.com.cn/product/2/b2.jpg"_s,
                                    u"https://i0.zol-img.com.cn/product/3/c1.jpg"_s}));
-    const QStringList names = session.downList.names;
+    const QStringList names = downList.names;
     ASSERT_EQ(names.size(), 4);
     const QString titles[] = {u"图片"_s, u"外观"_s, u"外观"_s, u"细节 Detail"_s};
     for (int i = 0; i < 4; ++i)

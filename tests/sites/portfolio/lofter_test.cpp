@@ -130,7 +130,6 @@ TEST_F(LofterTest, APostGivesItsFirstRealPicture) {
         SCOPED_TRACE(c.page);
         servePage(kBlogHost, "/post/p1", c.page);
         session.albums.clear();
-        session.downList.clearPictures();
         AlbumInfo album;
         album.key = u"https://xiaohong.lofter.com/post/p1"_s;
         runPictures(LofterListPhotos, addAlbum(album));

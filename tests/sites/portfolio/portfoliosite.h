@@ -18,7 +18,7 @@ protected:
     void servePagesBy(const std::string& host, const std::string& path, const std::string& param,
                       const std::map<std::string, std::string>& pages);
     // The picture names the download list holds.
-    QStringList names() const { return session.downList.names; }
+    QStringList names() const { return downList.names; }
 };
 
 } // namespace phodex::test

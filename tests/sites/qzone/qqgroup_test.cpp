@@ -25,7 +25,7 @@ protected:
         guin.setDomain(u".qq.com"_s);
         guin.setPath(u"/"_s);
         CookieJar::instance().insert(guin);
-        session.setQzonePageToken(kPageToken);
+        session.siteValues().setValue(kQzonePageTokenKey, kPageToken);
     }
     void serveGroup() {
         site.route("GET", kProxyHost, kGroupAlbums,
@@ -93,8 +93,7 @@ TEST_F(QqGroupTest, PhotosTakeTheRawElseTheHdElseTheBigAddress) {
     EXPECT_EQ(urls(), (QStringList{u"https://a1.qpic.cn/qun/gA1/p1/raw"_s,
                                    u"https://a1.qpic.cn/qun/gA1/p2/b/800"_s,
                                    u"https://a1.qpic.cn/qun/gA1/p3/800?w=1"_s}));
-    EXPECT_EQ(session.downList.names,
-              (QStringList{u"合照1.jpg"_s, u"合照2.jpg"_s, u"合照3.jpg"_s}));
+    EXPECT_EQ(downList.names, (QStringList{u"合照1.jpg"_s, u"合照2.jpg"_s, u"合照3.jpg"_s}));
     const auto requests = site.requestsTo(kGroupPhotos);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(Param(requests[0], u"albumId"_s), u"gA1"_s);

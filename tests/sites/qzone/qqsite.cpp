@@ -153,6 +153,7 @@ void QqSiteTest::runPictures(const PictureOperation& operation, int albumIndex, 
                            saveDir.path() + QLatin1Char('/'), session.ownerFolder());
     ctx.beginAlbum(albumIndex);
     operation(ctx, albumIndex);
+    downList = ctx.downList();
     session.downState = kDownIdle;
 }
 

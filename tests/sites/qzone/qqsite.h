@@ -2,6 +2,7 @@
 #pragma once
 
 #include "adapters/sitetable.h"
+#include "core/downlist.h"
 #include "core/jobcontext.h"
 #include "core/seams/browserbridge.h"
 #include "core/seams/keystate.h"
@@ -81,12 +82,12 @@ protected:
     // A list operation run the way the list job runs it.
     void runList(const ListOperation& operation, const QString& address);
     // A picture operation run the way the download job runs it, into the
-    // save folder; the download list is left for the test to look at.
+    // save folder; the download list is left in downList for the test.
     void runPictures(const PictureOperation& operation, int albumIndex, int subType = 0);
     // Puts an album into the album list as a list operation would have.
     int addAlbum(const AlbumInfo& album);
     QStringList albumNames() const;
-    QStringList urls() const { return session.downList.urls; }
+    QStringList urls() const { return downList.urls; }
 
     FakeSite site;
     RecordingPacer pauses;
@@ -102,6 +103,7 @@ protected:
     RecordingShell shell;
     JobEnv env{session, table, observer, prompt, browser, keys, shell};
     ExtensionSettings extension;
+    CDownList downList; // what the last picture operation run here listed
 };
 
 } // namespace phodex::test

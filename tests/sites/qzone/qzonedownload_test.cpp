@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
+#include "jobs/picturelistjob.h"
 #include "qqsite.h"
 #include "settings/record.h"
 #include "support/testfiles.h"
@@ -39,18 +40,24 @@ protected:
                    });
     }
 
-    // Lists the owner as the window's Get List button does and downloads
-    // every album listed.
-    DownloadJobResult listAndDownload() {
+    // Lists the owner as the window's Get List button does.
+    void listOwner() {
         session.setAddressText(kOwner);
         ListJob list(env);
         const auto listed = list.run(ListJobRequest{kOwner, 0, 0});
         EXPECT_TRUE(listed.has_value());
+    }
+    DownloadJobResult download(const std::vector<int>& albums) {
+        DownloadJob job(env);
+        return job.run(DownloadJobRequest{saveDir.path(), albums}).value_or(DownloadJobResult{});
+    }
+    // Lists the owner and downloads every album listed.
+    DownloadJobResult listAndDownload() {
+        listOwner();
         std::vector<int> all;
         for (int i = 0; i < session.albums.count(); ++i)
             all.push_back(i);
-        DownloadJob download(env);
-        return download.run(DownloadJobRequest{saveDir.path(), all}).value_or(DownloadJobResult{});
+        return download(all);
     }
 
     QString ownerFolder() const { return saveDir.path() + u"/12345/"_s; }
@@ -97,6 +104,22 @@ TEST_F(QzoneDownloadTest, ASecondRunSkippingEarlierPicturesDownloadsNothing) {
     EXPECT_EQ(again.saved, 0);
     EXPECT_EQ(site.countOf("/psb"), 0);
     EXPECT_EQ(FilesBelow(ownerFolder()), before);
+}
+
+// The export lists through a context of its own: the pictures the download
+// before it took are no pictures of the exported album.
+TEST_F(QzoneDownloadTest, AnExportRightAfterADownloadListsTheWholeSmallerAlbum) {
+    listOwner();
+    ASSERT_EQ(albumNames().mid(0, 2), (QStringList{u"旅行"_s, u"家人"_s}));
+    ASSERT_EQ(download({0}).pictures, 3);
+
+    const QString path = saveDir.path() + u"/家人.txt"_s;
+    PictureListJob lists(env);
+    ASSERT_TRUE(lists.startExport({1}, 0, path));
+    lists.wait();
+    EXPECT_EQ(ReadFile(path),
+              QByteArray("https://b1.photo.store.qq.com/psb?/V10family/p1/b/dRaw1\r\n"));
+    EXPECT_EQ(observer.eventsWith(u"status:"_s).last(), u"导出完毕，共1个图片网址"_s);
 }
 
 } // namespace

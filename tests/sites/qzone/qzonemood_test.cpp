@@ -65,7 +65,7 @@ TEST_F(QzoneMoodTest, ThePostsAlbumListsEachPostsPicturesUnderItsText) {
                                    u"https://a1.qpic.cn/psb?/mood/m1b/b/dSmall"_s,
                                    u"https://a1.qpic.cn/psb?/mood/m2a/b/dSmall"_s}));
     // The comments before a post's own text do not title its pictures.
-    EXPECT_EQ(session.downList.names,
+    EXPECT_EQ(downList.names,
               (QStringList{u"今天去爬山.jpg"_s, u"今天去爬山(1).jpg"_s, u"晚饭.jpg"_s}));
     EXPECT_EQ(pauses.sleeps(), (QList<qint64>{4200}));
 }

@@ -25,7 +25,7 @@ protected:
         site.clearRequests();
         session.setAddressText(kOwner);
     }
-    QStringList names() const { return session.downList.names; }
+    QStringList names() const { return downList.names; }
 };
 
 const QString kRaw1 = u"https://b1.photo.store.qq.com/psb?/V10trip/p1/b/dRaw1"_s;
@@ -140,6 +140,7 @@ TEST_F(QzonePhotosTest, AProtectedAlbumOffersItsPasswordOnce) {
                                QString());
         ctx.beginAlbum(c.album);
         QzoneListPhotos(ctx, c.album);
+        downList = ctx.downList();
         session.downState = kDownIdle;
 
         EXPECT_EQ(scripted.questions().size(), c.questions);

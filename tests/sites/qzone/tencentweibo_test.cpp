@@ -70,7 +70,7 @@ TEST_F(TencentWeiboTest, PhotosCarryTheContinuationFromTheSecondPageOn) {
                                    u"http://t1.qpic.cn/mblogpic/p2/2000"_s,
                                    u"http://t1.qpic.cn/mblogpic/p3/2000"_s}));
     // Tags and escapes leave the post text; an empty one takes the next text.
-    EXPECT_EQ(session.downList.names,
+    EXPECT_EQ(downList.names,
               (QStringList{u"第一条 bold.jpg"_s, u"第一条 bold(1).jpg"_s, u"转发.jpg"_s}));
     const auto pages = calls("2");
     ASSERT_EQ(pages.size(), 3u);

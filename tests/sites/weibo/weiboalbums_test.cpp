@@ -93,7 +93,7 @@ TEST_F(WeiboAlbumsTest, ListsEveryAlbumOfTheProfileFromOneRequest) {
     EXPECT_EQ(listed[2].photoCount, 0);
     for (const AlbumInfo& album : listed)
         EXPECT_EQ(album.flags, 0);
-    EXPECT_EQ(session.weiboUid(), kWeiboUid);
+    EXPECT_EQ(session.siteValues().value(kWeiboUidKey), kWeiboUid);
     // The escaped slash of the screen name does not make a folder level.
     EXPECT_EQ(session.ownerFolder(), u"小明Ming"_s);
 }
@@ -116,7 +116,7 @@ TEST_F(WeiboAlbumsTest, TheOwnerFolderIsTheUserIdWithoutAUsableScreenName) {
         serveProfile(c.profile);
         list(u"https://weibo.com/u/1234567890"_s);
         EXPECT_EQ(session.ownerFolder(), c.folder) << c.profile;
-        EXPECT_EQ(session.weiboUid(), kWeiboUid) << c.profile;
+        EXPECT_EQ(session.siteValues().value(kWeiboUidKey), kWeiboUid) << c.profile;
         EXPECT_EQ(session.albums.count(), 3) << c.profile;
     }
 }

@@ -47,7 +47,7 @@ TEST_F(WeiboPhotosTest, AsksForTheAlbumsPagesWithTheOwnersReferer) {
     }
     EXPECT_EQ(urls(), (QStringList{Original("a0.jpg"), Original("a1.jpg"), Original("b0.jpg")}));
     // The pictures need no header lines of their own.
-    for (const QString& headers : session.downList.headers)
+    for (const QString& headers : downList.headers)
         EXPECT_TRUE(headers.isEmpty());
     EXPECT_TRUE(pauses.sleeps().isEmpty());
 }
@@ -90,7 +90,6 @@ TEST_F(WeiboPhotosTest, EmptyPagesAreRetriedOnceBeforeTheWalkMovesOn) {
     };
     for (const auto& c : cases) {
         site.clearRequests();
-        session.downList.clearPictures();
         RecordingPacer own;
         ScopedPacer scope(own);
         walk(c.count, c.pages);
@@ -140,7 +139,7 @@ TEST_F(WeiboPhotosTest, ATitleIsTheCaptionWithoutTagsElseTheAlbumName) {
                   OriginalPhoto("p4.jpg", R"(<b><\/b>)"),
               })}}});
     ASSERT_EQ(urls().size(), 4);
-    const QStringList names = session.downList.names;
+    const QStringList names = downList.names;
     ASSERT_EQ(names.size(), 4);
     EXPECT_TRUE(names[0].startsWith(u"海边 sea"_s)) << names[0].toStdString();
     for (int i = 1; i < 4; ++i)
@@ -171,7 +170,6 @@ TEST_F(WeiboPhotosTest, AFailedPageEndsTheWalkAfterThreeAttempts) {
 TEST_F(WeiboPhotosTest, AStopOrAFinishedAlbumEndsTheWalkAfterTheCurrentPicture) {
     for (const int state : {kDownStopRequested, kDownAlbumFinished}) {
         site.clearRequests();
-        session.downList.clearPictures();
         // The job's state changes while the first page is on its way.
         site.route("GET", kWeiboPhotoHost, kPhotosPath,
                    [this, state](const httplib::Request&, httplib::Response& res) {
@@ -184,6 +182,7 @@ TEST_F(WeiboPhotosTest, AStopOrAFinishedAlbumEndsTheWalkAfterTheCurrentPicture) 
                                saveDir.path() + QLatin1Char('/'), session.ownerFolder());
         ctx.beginAlbum(album);
         WeiboListPhotos(ctx, album);
+        downList = ctx.downList();
         EXPECT_EQ(urls(), QStringList{Original("a0.jpg")}) << state;
         EXPECT_EQ(site.countOf(kPhotosPath), 1) << state;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "weibosite.h"
 
+#include "adapters/weibo/weiboadapters.h"
 #include "net/cookiejar.h"
 
 #include <QNetworkCookie>
@@ -88,7 +89,7 @@ std::vector<int> WeiboSiteTest::pagesAsked() const {
 }
 
 int WeiboSiteTest::addWeiboAlbum(const std::string& albumId, int photoCount, const QString& name) {
-    session.setWeiboUid(kWeiboUid);
+    session.siteValues().setValue(kWeiboUidKey, kWeiboUid);
     AlbumInfo album;
     album.name = name;
     album.key = QStringLiteral("https://photo.weibo.com/photos/get_all?uid=1234567890&album_id=") +

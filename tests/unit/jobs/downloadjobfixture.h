@@ -39,6 +39,14 @@ inline QString PictureAddress(const std::string& file) {
     return QStringLiteral("http://%1/p/%2").arg(kPictureHost, QString::fromStdString(file));
 }
 
+// The pictures' addresses as a list file has them: one a line, CR LF.
+inline QByteArray AddressLines(const std::vector<std::string>& files) {
+    QByteArray bytes;
+    for (const std::string& file : files)
+        bytes += PictureAddress(file).toLatin1() + "\r\n";
+    return bytes;
+}
+
 // The picture bytes the site serves for file: a JPEG by its first bytes.
 inline std::string PictureBytes(const std::string& file) {
     return std::string("\xFF\xD8\xFF\xE0", 4) + "picture " + file;

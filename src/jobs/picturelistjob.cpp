@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ui/picturelistjob.h"
+#include "jobs/picturelistjob.h"
 
 #include "core/seams/jobobserver.h"
-#include "core/sitetable.h"
 #include "download/manager.h"
 #include "download/postprocess.h"
 #include "jobs/addpicture.h"
 #include "jobs/downloadjob.h"
 #include "jobs/downloadjoblist.h"
+#include "jobs/picturewalk.h"
 
 namespace phodex {
 
@@ -26,6 +26,8 @@ public:
         if (!first.isEmpty())
             urls << first;
     }
+    // One context per album: everything it took is the current album's.
+    int listedCount() const override { return int(urls.size()); }
 
     QStringList urls;
 };
@@ -100,15 +102,7 @@ void PictureListJob::runImport(const QStringList& addresses, const QString& fold
 QStringList PictureListJob::ListAlbumPictures(const JobEnv& env, int listType, int albumIndex) {
     Session& s = env.session;
     CollectingContext ctx(env, listType, s.settings(), s.extension());
-    const SiteRow* row = env.sites.rowFor(listType, s.subType.load());
-    if (!row)
-        return {};
-    // The site's operations in turn, the next only while nothing was found.
-    for (const PictureOp op : row->pictureOps) {
-        RunPictures(ctx, op, albumIndex);
-        if (!ctx.urls.isEmpty() || !ctx.keepListing())
-            break;
-    }
+    WalkPictureOperations(ctx, s.subType.load(), albumIndex);
     return ctx.urls;
 }
 
