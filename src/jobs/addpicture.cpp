@@ -2,6 +2,7 @@
 #include "jobs/addpicture.h"
 
 #include "core/seams/jobobserver.h"
+#include "core/webaddress.h"
 #include "download/picturetype.h"
 #include "download/worker.h"
 #include "jobs/downloadjobfolder.h"
@@ -10,12 +11,6 @@
 #include "text/componentlimit.h"
 
 namespace phodex {
-
-void CompletePictureScheme(QString& url) {
-    url.replace(QStringLiteral("Http:"), QStringLiteral("http:"));
-    if (!url.contains(u"http") && !url.contains(u"HTTP"))
-        url.prepend(QStringLiteral("http:"));
-}
 
 QString UniquePictureName(const QString& stem, const QString& ext, const QStringList& names) {
     const auto taken = [&](const QString& name) {
@@ -106,7 +101,7 @@ bool DownloadJobContext::skipsAsDownloadedBefore(const QString& url) {
 
 void DownloadJobContext::addPicture(QString& url, const QString& title, const QString& headers,
                                     int albumIndex, const std::optional<QString>& extraText) {
-    CompletePictureScheme(url);
+    url = WithWebScheme(url);
     const NamingContext naming = namingFor(album(albumIndex));
     if (m_list.urls.isEmpty())
         openAlbumFolder(naming);

@@ -12,10 +12,6 @@
 
 namespace phodex {
 
-// Completes a picture address: "Http:" becomes "http:", and an address
-// without the scheme name anywhere ("//host/a.jpg") gets "http:" in front.
-void CompletePictureScheme(QString& url);
-
 // stem + ext, or stem + "(n)" + ext with the first n from 1 that no entry of
 // names equals, compared without regard to letter case. The stem is shortened
 // when the counter would push the name past the file system's limit.

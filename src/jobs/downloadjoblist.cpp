@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/downloadjoblist.h"
 
+#include "core/webaddress.h"
 #include "download/naming.h"
 #include "download/picturetype.h"
 #include "jobs/addpicture.h"
@@ -46,7 +47,7 @@ CDownList MakeAddressDownload(const QStringList& addresses, const QString& folde
     CDownList list;
     list.folder = folder;
     for (QString url : addresses) {
-        CompletePictureScheme(url);
+        url = WithWebScheme(url);
         const PictureName picture =
             MakePictureName(url, QString(), naming, int(list.urls.size()) + 1);
         QString stem = FitPictureName(picture.name);

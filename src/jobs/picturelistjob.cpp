@@ -2,6 +2,7 @@
 #include "jobs/picturelistjob.h"
 
 #include "core/seams/jobobserver.h"
+#include "core/webaddress.h"
 #include "download/manager.h"
 #include "download/postprocess.h"
 #include "jobs/addpicture.h"
@@ -20,7 +21,7 @@ public:
 
     void addPicture(QString& url, const QString&, const QString&, int,
                     const std::optional<QString>&) override {
-        CompletePictureScheme(url);
+        url = WithWebScheme(url);
         // Only the first address: a list for another program must not fetch a picture twice.
         const QString first = url.section(QStringLiteral("\r\n"), 0, 0);
         if (!first.isEmpty())

@@ -23,7 +23,7 @@ void DispatchNetease(ListContext& ctx, QString address) {
 void DispatchBaidu(ListContext& ctx, QString address) {
     QString user = address;
     if (!address.contains(QStringLiteral("u/"))) {
-        std::optional<QString> page = FetchPage(address);
+        std::optional<QString> page = ReadPage(address);
         if (!page)
             return;
         user = GetBetween(*page, QStringLiteral("/profile/"), QStringLiteral("\""), kConsume);

@@ -14,12 +14,6 @@ class JobContext;
 class PageWalk;
 class PictureContext;
 
-// Use SiteHosts::https: this name stays only until weibolistphotos.cpp and
-// qzonelistphotos*.cpp are switched over.
-inline QString SiteHome(HostRole role) {
-    return SiteHosts::https(role);
-}
-
 // The cache-busting fraction many services take: one random number from 0 to
 // 32767 divided by 32767, with 16 decimals.
 QString RandomFraction();
@@ -35,10 +29,6 @@ QString PlainHostName(const QString& text);
 // A value that goes into a query or a path: percent-encoded, so that what a
 // site or the user wrote can never add parameters or end the address.
 QString QueryValue(const QString& text);
-// Use AllDigits: this name stays only until lofter.cpp is switched over.
-inline bool IsDecimalId(const QString& text) {
-    return AllDigits(text);
-}
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
 
+#include "adapters/common/adapterkit.h"
+
 #include "core/seams/userprompt.h"
 #include "core/sitetable.h"
 #include "net/fetch.h"
@@ -23,22 +25,8 @@ void EndWithSlash(QString& text) {
         text += QLatin1Char('/');
 }
 
-bool AllDigits(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
 QString Host(HostRole role) {
     return SiteHosts::get(role);
-}
-
-QString HttpsAddress(HostRole role, const QString& path) {
-    return QStringLiteral("https://") + SiteHosts::get(role) + path;
 }
 
 bool NoAlbums(const ListContext& ctx) {
@@ -67,9 +55,9 @@ void StartAtOnceIfOne(ListContext& ctx) {
         StartAtOnce(ctx);
 }
 
-std::optional<QString> FetchPage(const QString& address) {
-    CUrlRequest request(address, QString(), 20000);
-    request.headers = QStringLiteral("Accept-Encoding: gzip, deflate");
+std::optional<QString> ReadPage(const QString& address) {
+    CUrlRequest request = GzipPageRequest();
+    request.url = address;
     CUrlResponse response;
     if (!Fetch(response, request, 0))
         return std::nullopt;

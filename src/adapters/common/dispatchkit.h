@@ -4,6 +4,7 @@
 #include "core/jobcontext.h"
 #include "core/sitehosts.h"
 #include "core/sitetable.h"
+#include "text/markers.h"
 
 #include <QString>
 
@@ -18,11 +19,7 @@ void CutAfter(QString& text, const QString& marker);
 // Cuts at each marker in turn: keeps what precedes its first occurrence.
 void CutAtEach(QString& text, std::initializer_list<const char*> markers);
 void EndWithSlash(QString& text);
-// Non-empty and nothing but the digits 0 to 9.
-bool AllDigits(const QString& text);
 QString Host(HostRole role);
-// "https://" + the host of role + path.
-QString HttpsAddress(HostRole role, const QString& path);
 
 bool NoAlbums(const ListContext& ctx);
 void Inform(ListContext& ctx, const QString& text);
@@ -32,6 +29,6 @@ void StartAtOnce(ListContext& ctx);
 void StartAtOnceIfOne(ListContext& ctx);
 
 // A page the dispatch reads itself: the text, or nullopt when the fetch failed.
-std::optional<QString> FetchPage(const QString& address);
+std::optional<QString> ReadPage(const QString& address);
 
 } // namespace phodex::dispatch

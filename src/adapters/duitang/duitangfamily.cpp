@@ -22,7 +22,7 @@ bool IsDuitang(const QString& address, int) {
 
 void DispatchDuitang(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::DuitangAlbums);
-    std::optional<QString> page = FetchPage(address);
+    std::optional<QString> page = ReadPage(address);
     if (!page)
         return;
     const bool oneAlbum = containsMarker(address, QStringLiteral("/album/"));

@@ -82,13 +82,13 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
     ctx.session().setOwnerFolder(owner);
     // The id goes into the service call as a number and nothing else.
     const QString blogId = GetBetween(view, QStringLiteral("blogId="), QStringLiteral("\""));
-    if (!IsDecimalId(blogId)) {
+    if (!AllDigits(blogId)) {
         ctx.env.prompt.information(kNoBlogId);
         return;
     }
     ctx.session().setTextSlot(TextSlot::First, blogId);
 
-    CUrlRequest request = PortfolioRequest();
+    CUrlRequest request = GzipPageRequest();
     request.url =
         address + QStringLiteral("dwr/call/plaincall/ArchiveBean.getArchivePostByTime.dwr");
     request.verb = QStringLiteral("POST");

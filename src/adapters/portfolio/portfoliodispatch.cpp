@@ -19,7 +19,7 @@ void DispatchMoko(ListContext& ctx, QString address) {
         CutAfter(address, Host(HostRole::MokoMarker) + QLatin1Char('/'));
         CutAt(address, QStringLiteral("/"));
         address =
-            HttpsAddress(HostRole::MokoHost, QStringLiteral("/post/%1/list.html").arg(address));
+            SiteHosts::https(HostRole::MokoHost, QStringLiteral("/post/%1/list.html").arg(address));
     }
     RunList(ctx, "MokoListAlbums", address);
 }
@@ -50,8 +50,8 @@ void DispatchPconline(ListContext& ctx, QString address) {
     } else {
         CutAfter(address, QStringLiteral(".cn/"));
         CutAt(address, QStringLiteral("/"));
-        address = HttpsAddress(HostRole::PconlinePhotoHost,
-                               QStringLiteral("/%1/myphoto_dk1stp_n15.html").arg(address));
+        address = SiteHosts::https(HostRole::PconlinePhotoHost,
+                                   QStringLiteral("/%1/myphoto_dk1stp_n15.html").arg(address));
     }
     RunList(ctx, "PconlineListAlbums", address);
 }

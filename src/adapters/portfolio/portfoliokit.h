@@ -11,11 +11,6 @@
 // name, and only there.
 namespace phodex {
 
-// Use GzipPageRequest: this name stays only until lofter.cpp is switched over.
-inline CUrlRequest PortfolioRequest(const QByteArray& endMarker = {}) {
-    return GzipPageRequest(endMarker);
-}
-
 // Replaces the last `from` within the file name of url (the part after its
 // last "/") by `to`; folders and the host keep what they say. False, and url
 // unchanged, when the file name does not hold `from`.

@@ -22,7 +22,7 @@ constexpr int kPhotosPerPage = 400;
 constexpr qint64 kAfterLoginMs = 3000;
 
 QString PhotoListAddress(const QString& photoHost, const QString& key, int page, int requests) {
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzonePortalHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzonePortalHost));
     const QString uin = QzoneViewerUin(cookies, true);
     const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
     const int t = int(ClockValue() + 1000000u * quint32(requests + 1));
@@ -48,9 +48,8 @@ void QzoneListPhotos(PictureContext& ctx, int albumIndex) {
         return;
     }
     const QString photoHost = StoredQzoneRoute(ctx.session()).photoHost;
-    CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    QzoneUserHome(ctx.session().addressText()));
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
+                                      QzoneUserHome(ctx.session().addressText()));
     request.attempts = 3;
     request.pauseSeconds = 5;
     CUrlResponse response;

@@ -30,7 +30,7 @@ struct Viewer {
 };
 
 Viewer CurrentViewer() {
-    const QString cookies = QqCookieText(SiteHome(HostRole::QzoneUserHost));
+    const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
     return Viewer{QzoneToken(QzoneTokenSource(cookies, TokenCookie::SkeyOnly)),
                   QzoneViewerUin(cookies, false)};
 }
@@ -65,9 +65,8 @@ void QzoneListPhotosV2(PictureContext& ctx, int albumIndex) {
     if (album.cover == QString::fromUtf16(kShuoshuoCover))
         return;
     const QzoneRoute route = StoredQzoneRoute(ctx.session());
-    CUrlRequest request =
-        PageRequest(QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-                    QzoneUserHome(ctx.session().addressText()));
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
+                                      QzoneUserHome(ctx.session().addressText()));
     const bool viewProtected =
         album.flags != 0 && !QFileInfo::exists(ctx.session().workDir + kListProtectedMarker);
     CUrlResponse response;

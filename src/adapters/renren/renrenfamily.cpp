@@ -32,7 +32,7 @@ std::optional<QString> RenrenId(QString address, bool publicPage) {
     if (AllDigits(address))
         return address;
     const HostRole host = publicPage ? HostRole::RenrenPublicHost : HostRole::RenrenHost;
-    std::optional<QString> page = FetchPage(HttpsAddress(host, QLatin1Char('/') + address));
+    std::optional<QString> page = ReadPage(SiteHosts::https(host, QLatin1Char('/') + address));
     if (!page)
         return std::nullopt;
     const QString pid = GetBetween(*page, QStringLiteral("pid: '"), QStringLiteral("'"), kConsume);

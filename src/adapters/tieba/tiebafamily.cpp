@@ -25,12 +25,12 @@ std::optional<QString> TiebaThreadAddress(ListContext& ctx, const QString& addre
     CutAfter(post, QStringLiteral("com/p/"));
     CutAtEach(post, {"/", "?", "#", "&"});
     ctx.session().setTextSlot(TextSlot::First, post);
-    std::optional<QString> page = FetchPage(address);
+    std::optional<QString> page = ReadPage(address);
     if (!page)
         return std::nullopt;
     const QString forum = GetBetween(*page, QStringLiteral("?kw="), QStringLiteral("\""), kConsume);
-    return HttpsAddress(HostRole::TiebaHost,
-                        QStringLiteral("/photo/p?kw=%1&fp=1&tid=%2").arg(forum, post));
+    return SiteHosts::https(HostRole::TiebaHost,
+                            QStringLiteral("/photo/p?kw=%1&fp=1&tid=%2").arg(forum, post));
 }
 
 void DispatchTiebaThread(ListContext& ctx, QString address, bool post) {

@@ -67,9 +67,9 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
     if (album.key.isEmpty())
         return;
     const QString uid = ctx.session().siteValues().value(kWeiboUidKey);
-    CUrlRequest request = PageRequest(
-        QStringLiteral("Accept-Encoding: gzip, deflate\r\nReferer: ") +
-        SiteHome(HostRole::WeiboPhotoHost) + uid + QStringLiteral("/talbum/index?from=profile_wb"));
+    CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
+                                      SiteHosts::https(HostRole::WeiboPhotoHost) + uid +
+                                      QStringLiteral("/talbum/index?from=profile_wb"));
     request.attempts = 3;
     request.pauseSeconds = 4;
     // The pages the album's count calls for: empty pages before the last

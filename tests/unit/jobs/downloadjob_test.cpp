@@ -284,23 +284,6 @@ TEST_F(DownloadJobs, SettingsChangedDuringTheJobApplyToTheNextOne) {
     EXPECT_FALSE(QFileInfo::exists(AlbumFolder(QStringLiteral("Album")) + "Album.lst"));
 }
 
-TEST(PictureIntake, SchemeIsCompletedOnlyWhenMissing) {
-    const struct {
-        const char16_t* in;
-        const char16_t* out;
-    } cases[] = {
-        {u"//img.example.com/a.jpg", u"http://img.example.com/a.jpg"},
-        {u"Http://img.example.com/a.jpg", u"http://img.example.com/a.jpg"},
-        {u"HTTPS://img.example.com/a.jpg", u"HTTPS://img.example.com/a.jpg"},
-        {u"img.example.com/a.jpg?u=http%3A", u"img.example.com/a.jpg?u=http%3A"},
-    };
-    for (const auto& c : cases) {
-        QString url = QString::fromUtf16(c.in);
-        CompletePictureScheme(url);
-        EXPECT_EQ(url, QString::fromUtf16(c.out));
-    }
-}
-
 TEST(PictureIntake, UniqueNamesCountUpAndStayWithinTheLimit) {
     const QStringList names{"a.jpg", "A(1).JPG", "b.png"};
     EXPECT_EQ(UniquePictureName("a", ".jpg", names), QStringLiteral("a(2).jpg"));
