@@ -12,14 +12,12 @@ namespace phodex {
 // its own operation in place of any of them.
 struct ListOp {
     constexpr ListOp(const char* text) : name(text) {}
-    constexpr explicit ListOp(std::string_view text) : name(text) {}
     auto operator<=>(const ListOp&) const = default;
     std::string_view name;
 };
 
 struct PictureOp {
     constexpr PictureOp(const char* text) : name(text) {}
-    constexpr explicit PictureOp(std::string_view text) : name(text) {}
     auto operator<=>(const PictureOp&) const = default;
     std::string_view name;
 };

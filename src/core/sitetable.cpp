@@ -9,7 +9,6 @@
 namespace phodex {
 
 void SiteTable::addFamily(const SiteFamily& family) {
-    m_families.push_back(family.name);
     for (const SiteRow& row : family.rows)
         addRow(row);
     for (const auto& [op, operation] : family.lists)

@@ -77,7 +77,6 @@ public:
     const ListOperation& list(ListOp op) const;
     const PictureOperation& picture(PictureOp op) const;
     const std::vector<SiteRow>& rows() const { return m_rows; }
-    const std::vector<std::string_view>& familyNames() const { return m_families; }
 
     // The row for a category and variant: the row naming subType, else the
     // category's default row; nullptr when the category has neither. The
@@ -95,7 +94,6 @@ private:
     std::map<PictureOp, PictureOperation> m_pictures;
     std::vector<SiteRow> m_rows;
     std::vector<SiteDispatch> m_dispatches;
-    std::vector<std::string_view> m_families;
 };
 
 // Runs the operation, or says on the detail line that the site's adapter is

@@ -7,7 +7,7 @@
 namespace phodex::dispatch {
 
 bool IsNeteasePhotoSets(const QString& address, int) {
-    return address.contains(Host(HostRole::NeteasePpMarker));
+    return address.contains(SiteHosts::get(HostRole::NeteasePpMarker));
 }
 
 void DispatchNeteasePhotoSets(ListContext& ctx, QString address) {

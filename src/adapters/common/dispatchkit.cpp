@@ -25,10 +25,6 @@ void EndWithSlash(QString& text) {
         text += QLatin1Char('/');
 }
 
-QString Host(HostRole role) {
-    return SiteHosts::get(role);
-}
-
 bool NoAlbums(const ListContext& ctx) {
     return ctx.session().albums.isEmpty();
 }

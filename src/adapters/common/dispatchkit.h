@@ -19,7 +19,6 @@ void CutAfter(QString& text, const QString& marker);
 // Cuts at each marker in turn: keeps what precedes its first occurrence.
 void CutAtEach(QString& text, std::initializer_list<const char*> markers);
 void EndWithSlash(QString& text);
-QString Host(HostRole role);
 
 bool NoAlbums(const ListContext& ctx);
 void Inform(ListContext& ctx, const QString& text);

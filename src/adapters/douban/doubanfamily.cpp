@@ -16,7 +16,7 @@ const QString kDoubanNotPhotos =
     QStringLiteral("请输入豆瓣相册或电影图片页的网址(网址中含有/photos)");
 
 bool IsDouban(const QString& address, int) {
-    return containsMarker(address, Host(HostRole::DoubanMarker));
+    return containsMarker(address, SiteHosts::get(HostRole::DoubanMarker));
 }
 
 void DispatchDouban(ListContext& ctx, QString address) {
@@ -26,7 +26,7 @@ void DispatchDouban(ListContext& ctx, QString address) {
     }
     CutAtEach(address, {"&", "*", "?"});
     EndWithSlash(address);
-    if (address.contains(Host(HostRole::DoubanMovieHost))) {
+    if (address.contains(SiteHosts::get(HostRole::DoubanMovieHost))) {
         RunList(ctx, "DoubanListMoviePhotos", address);
         SetSubType(ctx, SubType::DoubanMovie);
     } else {

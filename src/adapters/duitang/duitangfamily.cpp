@@ -17,7 +17,7 @@ const QString kDuitangNoUser =
     QStringLiteral("没有找到堆糖用户，请检查网址\n请输入堆糖用户主页或相册的网址");
 
 bool IsDuitang(const QString& address, int) {
-    return address.contains(Host(HostRole::DuitangMarker));
+    return address.contains(SiteHosts::get(HostRole::DuitangMarker));
 }
 
 void DispatchDuitang(ListContext& ctx, QString address) {

@@ -48,7 +48,7 @@ void DispatchHome51(ListContext& ctx, QString address) {
 }
 
 bool IsZolProduct(const QString& address, int) {
-    return address.contains(Host(HostRole::ZolProductHost));
+    return address.contains(SiteHosts::get(HostRole::ZolProductHost));
 }
 
 void DispatchZolProduct(ListContext& ctx, QString address) {

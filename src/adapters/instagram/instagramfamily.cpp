@@ -12,7 +12,7 @@ namespace {
 using namespace dispatch;
 
 void DispatchInstagram(ListContext& ctx, QString address) {
-    if (!address.contains(Host(HostRole::InstagramMarker)))
+    if (!address.contains(SiteHosts::get(HostRole::InstagramMarker)))
         return;
     QString site = address;
     CutAt(site, QStringLiteral(".com/"));

@@ -16,7 +16,7 @@ const QString kJdNotItem = QStringLiteral("请输入京东商品页的网址(ite
 void DispatchJd(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::JdProducts);
     CutAt(address, QStringLiteral("#"));
-    if (!address.contains(Host(HostRole::JdItemMarker))) {
+    if (!address.contains(SiteHosts::get(HostRole::JdItemMarker))) {
         Inform(ctx, kJdNotItem);
         return;
     }

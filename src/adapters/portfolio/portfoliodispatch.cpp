@@ -16,7 +16,7 @@ const QString kHupuEmpty =
 
 void DispatchMoko(ListContext& ctx, QString address) {
     if (!address.contains(QStringLiteral("/post"))) {
-        CutAfter(address, Host(HostRole::MokoMarker) + QLatin1Char('/'));
+        CutAfter(address, SiteHosts::get(HostRole::MokoMarker) + QLatin1Char('/'));
         CutAt(address, QStringLiteral("/"));
         address =
             SiteHosts::https(HostRole::MokoHost, QStringLiteral("/post/%1/list.html").arg(address));

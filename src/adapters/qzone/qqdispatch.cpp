@@ -24,7 +24,7 @@ const QString kQqGroupEmpty =
                    "下载器的登录菜单里登录那个QQ号\n\n2、输入你要下载的QQ群号后，点获取相册列表");
 
 bool IsTencentWeiboHome(const QString& address) {
-    const QString home = Host(HostRole::TencentWeiboHost) + QLatin1Char('/');
+    const QString home = SiteHosts::get(HostRole::TencentWeiboHost) + QLatin1Char('/');
     return address.contains(QStringLiteral("http://") + home) ||
            address.contains(QStringLiteral("https://") + home);
 }

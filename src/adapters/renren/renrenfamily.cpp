@@ -46,7 +46,7 @@ std::optional<QString> RenrenId(QString address, bool publicPage) {
 
 void DispatchRenrenOwner(ListContext& ctx, const QString& address) {
     SetSubType(ctx, SubType::RenrenAlbums);
-    const bool publicPage = address.contains(Host(HostRole::RenrenPublicHost));
+    const bool publicPage = address.contains(SiteHosts::get(HostRole::RenrenPublicHost));
     const std::optional<QString> id = RenrenId(address, publicPage);
     if (!id)
         return;
@@ -62,7 +62,7 @@ void DispatchRenren(ListContext& ctx, QString address) {
         SetSubType(ctx, SubType::RenrenAlbums);
         const bool v7 = address.contains(QStringLiteral("/v7"));
         RunList(ctx, v7 ? "RenrenListAlbumsV7" : "RenrenListAlbums", address);
-    } else if (address.contains(Host(HostRole::RenrenZhanHost))) {
+    } else if (address.contains(SiteHosts::get(HostRole::RenrenZhanHost))) {
         SetSubType(ctx, SubType::RenrenZhan);
         RunList(ctx, "RenrenZhanListAlbums", address);
         InformIfEmpty(ctx, kRenrenZhanEmpty);

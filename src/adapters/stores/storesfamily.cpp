@@ -61,12 +61,12 @@ void DispatchTaobao(ListContext& ctx, QString address) {
 
 void DispatchShops(ListContext& ctx, QString address) {
     CutAt(address, QStringLiteral("#"));
-    if (address.contains(Host(HostRole::AliExpressMarker))) {
+    if (address.contains(SiteHosts::get(HostRole::AliExpressMarker))) {
         RunList(ctx, "AliExpressListProducts", address); // sets SubType itself
-    } else if (address.contains(Host(HostRole::AlibabaMarker))) {
+    } else if (address.contains(SiteHosts::get(HostRole::AlibabaMarker))) {
         RunList(ctx, "AlibabaListProducts", address);
         SetSubType(ctx, SubType::Alibaba);
-    } else if (address.contains(Host(HostRole::Alibaba1688Marker) + QLatin1Char('/'))) {
+    } else if (address.contains(SiteHosts::get(HostRole::Alibaba1688Marker) + QLatin1Char('/'))) {
         Dispatch1688(ctx, address);
     } else {
         DispatchTaobao(ctx, address);

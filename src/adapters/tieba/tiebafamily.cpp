@@ -49,7 +49,7 @@ void DispatchTiebaThread(ListContext& ctx, QString address, bool post) {
 }
 
 bool IsTieba(const QString& address, int) {
-    return address.contains(Host(HostRole::TiebaHost));
+    return address.contains(SiteHosts::get(HostRole::TiebaHost));
 }
 
 void DispatchTieba(ListContext& ctx, QString address) {

@@ -12,7 +12,7 @@ const QString kWeiboEmpty =
     QStringLiteral("没有获取到相册，请在登录菜单里登录新浪(微博)帐号后重试,登录时勾上下次自动登录");
 
 bool IsWeibo(const QString& address, int) {
-    return address.contains(dispatch::Host(HostRole::WeiboMarker));
+    return address.contains(SiteHosts::get(HostRole::WeiboMarker));
 }
 
 void DispatchWeibo(ListContext& ctx, QString address) {

@@ -23,8 +23,8 @@ QString YupooSubdomainUser(const QString& address) {
     QString host = address;
     CutAfter(host, QStringLiteral("://"));
     CutAt(host, QStringLiteral("/"));
-    const QString domain = QLatin1Char('.') + Host(HostRole::YupooMarker);
-    if (host == Host(HostRole::YupooHost) || !host.endsWith(domain))
+    const QString domain = QLatin1Char('.') + SiteHosts::get(HostRole::YupooMarker);
+    if (host == SiteHosts::get(HostRole::YupooHost) || !host.endsWith(domain))
         return {};
     return host.left(host.size() - domain.size());
 }
@@ -47,8 +47,8 @@ void DispatchYupooClassic(ListContext& ctx, QString address) {
     address.replace(QStringLiteral("/collections"), QStringLiteral("/albums"));
     const QString user = YupooSubdomainUser(address);
     if (!user.isEmpty()) {
-        address =
-            QStringLiteral("http://%1/photos/%2/albums/").arg(Host(HostRole::YupooHost), user);
+        address = QStringLiteral("http://%1/photos/%2/albums/")
+                      .arg(SiteHosts::get(HostRole::YupooHost), user);
     } else {
         CutAt(address, QStringLiteral("page"));
     }
@@ -58,7 +58,7 @@ void DispatchYupooClassic(ListContext& ctx, QString address) {
 
 void DispatchYupoo(ListContext& ctx, QString address) {
     address.replace(QStringLiteral("https://"), QStringLiteral("http://"));
-    if (address.contains(Host(HostRole::YupooCurrentMarker)))
+    if (address.contains(SiteHosts::get(HostRole::YupooCurrentMarker)))
         DispatchYupooCurrent(ctx, address);
     else
         DispatchYupooClassic(ctx, address);
