@@ -39,8 +39,11 @@ bool readGlobals(const CommandLine& line, CliContext& context, QString& error) {
     context.args = line.args;
     context.options = line.options;
     const int lastSubType = static_cast<int>(qqSubTypeEntries().size()) - 1;
-    return readNumber(line.options, "site", 0, kCategoryCount - 1, 0, context.site, error) &&
-           readNumber(line.options, "sub", 0, lastSubType, 0, context.subTypeEntry, error);
+    int site = 0;
+    if (!readNumber(line.options, "site", 0, kCategoryCount - 1, 0, site, error))
+        return false;
+    context.site = categoryAt(site);
+    return readNumber(line.options, "sub", 0, lastSubType, 0, context.subTypeEntry, error);
 }
 
 // Every command works in the work folder and makes the settings record there

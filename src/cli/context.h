@@ -14,9 +14,9 @@ namespace phodex::cli {
 struct CliContext {
     QStringList args; // the command's own arguments
     ParsedOptions options;
-    int site = 0;         // --site: the category selected before the address was typed
-    int subTypeEntry = 0; // --sub: the entry of the QQ sub-type box
-    QString workDir;      // ends with '/'
+    Category site = Category::Qq; // --site: the category selected before the address was typed
+    int subTypeEntry = 0;         // --sub: the entry of the QQ sub-type box
+    QString workDir;              // ends with '/'
     SettingsRecord settings;
 };
 

@@ -8,7 +8,7 @@ namespace phodex {
 namespace {
 
 struct CategoryMarker {
-    int listType;
+    Category category;
     HostRole marker;
 };
 
@@ -57,7 +57,7 @@ bool containsMarker(const QString& text, const QString& marker) {
     return text.indexOf(marker, 1) >= 0;
 }
 
-int categoryFromMarkers(const QString& address) {
+Category categoryFromMarkers(const QString& address) {
     // QQ goes first, except that an address holding both QQ and NetEase is NetEase's.
     if (containsMarker(address, SiteHosts::get(HostRole::QqMarker)) &&
         !address.contains(SiteHosts::get(HostRole::NeteaseMarker))) {
@@ -65,10 +65,10 @@ int categoryFromMarkers(const QString& address) {
     }
     for (const CategoryMarker& row : kCategoryMarkers) {
         if (containsMarker(address, SiteHosts::get(row.marker))) {
-            return row.listType;
+            return row.category;
         }
     }
-    return -1;
+    return Category::None;
 }
 
 int qqSubTypeFromAddress(const QString& address) {

@@ -32,11 +32,11 @@ constexpr std::array<const char16_t*, kCategoryCount> kCaptions = {
 
 } // namespace
 
-QString categoryCaption(int listType) {
-    if (!isValidListType(listType)) {
+QString categoryCaption(Category category) {
+    if (!isCatalogued(category)) {
         return {};
     }
-    return QString::fromUtf16(kCaptions[static_cast<std::size_t>(listType)]);
+    return QString::fromUtf16(kCaptions[static_cast<std::size_t>(categoryIndex(category))]);
 }
 
 QStringList categoryCaptions() {

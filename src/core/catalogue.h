@@ -1,39 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/category.h"
+
 #include <QString>
 #include <QStringList>
 
-// The site categories (ListType) and the variants inside them (SubType).
-// ListType is the index of the category box, the switch of both jobs and the
-// index of the per-site entries of the settings record.
+// The captions of the site categories and the variants inside them (SubType).
 namespace phodex {
-
-constexpr int kCategoryCount = 21;
-
-namespace Category {
-constexpr int Qq = 0; // QQ Zone, QQ group, Tencent Weibo
-constexpr int Baidu = 1;
-constexpr int Netease = 2;
-constexpr int Renren = 3;
-constexpr int Sina = 4; // Sina blog and Weibo
-constexpr int Instagram = 5;
-constexpr int Poco = 6;
-constexpr int Yupoo = 7;
-constexpr int Home51 = 8;
-constexpr int Zol = 9; // only ever chosen by hand
-constexpr int PchomeDouban = 10;
-constexpr int Shops = 11; // Taobao, Tmall, 1688, Alibaba, AliExpress
-constexpr int Moko = 12;
-constexpr int Babytree = 13;
-constexpr int Pconline = 14;
-constexpr int Hupu = 15;
-constexpr int Jd = 16; // JD and ZOL product pages
-constexpr int Wsxc = 17;
-constexpr int HuabanDuitang = 18;
-constexpr int Lofter = 19;
-constexpr int Topit = 20;
-} // namespace Category
 
 // The SubType values in use, by category. Several categories leave it at None.
 namespace SubType {
@@ -86,12 +60,8 @@ constexpr int DuitangAlbums = 0;
 constexpr int HuabanBoard = 1;
 } // namespace SubType
 
-inline bool isValidListType(int listType) {
-    return listType >= 0 && listType < kCategoryCount;
-}
-
-// The caption of the category box for listType; empty for an invalid one.
-QString categoryCaption(int listType);
+// The caption of the category box; empty for one outside the catalogue.
+QString categoryCaption(Category category);
 // All captions in index order, as the category box lists them.
 QStringList categoryCaptions();
 // The entries of the QQ sub-type box, in the order of their SubType values.

@@ -36,7 +36,7 @@ struct JobEnv {
 // it started (the window may change the originals meanwhile).
 class JobContext {
 public:
-    JobContext(const JobEnv& env, int listType, SettingsRecord settings,
+    JobContext(const JobEnv& env, Category listType, SettingsRecord settings,
                ExtensionSettings extension);
     virtual ~JobContext() = default;
     JobContext(const JobContext&) = delete;
@@ -44,7 +44,7 @@ public:
 
     const JobEnv& env;
     Session& session() const { return env.session; }
-    int listType() const { return m_listType; }
+    Category listType() const { return m_listType; }
     const SettingsRecord& settings() const { return m_settings; }
     // The naming profile and options of the job's category.
     const NamingProfile& profile() const;
@@ -52,7 +52,7 @@ public:
     const ExtensionSettings& extension() const { return m_extension; }
 
 private:
-    int m_listType;
+    Category m_listType;
     SettingsRecord m_settings;
     ExtensionSettings m_extension;
 };

@@ -48,7 +48,7 @@ public:
     std::atomic<bool> downloadsRunning{false}; // a download manager is running
     std::atomic<bool> ready{false};            // start-up has finished
     std::atomic<bool> startAtOnce{false}; // the dispatch asks for a download right after listing
-    std::atomic<int> listType{0};
+    std::atomic<Category> listType{Category::Qq};
     std::atomic<int> subType{kNoSubType};
 
     CAlbumList albums;

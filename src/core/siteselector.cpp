@@ -18,9 +18,8 @@ void SiteSelector::ClassifyAddress(const QString& address) {
         }
         return;
     }
-    const int previous = m_listType;
-    const int found = categoryFromMarkers(address);
-    m_categorySelection = found >= 0 ? found : previous;
+    const Category found = categoryFromMarkers(address);
+    m_categorySelection = found != Category::None ? found : m_listType;
     OnListTypeChanged();
     if (m_listType != Category::Qq) {
         return;
@@ -42,11 +41,11 @@ void SiteSelector::OnListTypeChanged() {
     m_subTypeSelection = 0;
 }
 
-void SiteSelector::selectCategory(int listType) {
-    if (listType != -1 && !isValidListType(listType)) {
+void SiteSelector::selectCategory(Category category) {
+    if (category != Category::None && !isCatalogued(category)) {
         return;
     }
-    m_categorySelection = listType;
+    m_categorySelection = category;
     OnListTypeChanged();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/category.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,7 @@ namespace phodex {
 
 class SiteSelector {
 public:
-    // As at start-up: category 0 with its sub-type box on its first entry.
+    // As at start-up: the QQ category with its sub-type box on its first entry.
     SiteSelector();
 
     // Runs on every edit of the address box (and on a pick from its history).
@@ -22,17 +24,17 @@ public:
     void ClassifyAddress(const QString& address);
 
     // Takes the category box selection as the current ListType and arranges
-    // the sub-type box: shown, refilled and on its first entry for category 0,
+    // the sub-type box: shown, refilled and on its first entry for the QQ category,
     // hidden otherwise.
     void OnListTypeChanged();
 
-    // The user picked a category (-1 for an empty box) or a sub-type entry.
-    // Values out of range are ignored.
-    void selectCategory(int listType);
+    // The user picked a category (Category::None for an empty box) or a
+    // sub-type entry. Values outside the catalogue are ignored.
+    void selectCategory(Category category);
     void selectSubType(int index);
 
-    int listType() const { return m_listType; }
-    // What the job takes as SubType: the sub-type box's entry for category 0,
+    Category listType() const { return m_listType; }
+    // What the job takes as SubType: the sub-type box's entry for the QQ category,
     // SubType::None for every other category.
     int subType() const;
 
@@ -42,8 +44,8 @@ public:
     int subTypeSelection() const { return m_subTypeSelection; }
 
 private:
-    int m_categorySelection = 0;
-    int m_listType = 0;
+    Category m_categorySelection = Category::Qq;
+    Category m_listType = Category::Qq;
     bool m_subTypeVisible = false;
     QStringList m_subTypeEntries;
     int m_subTypeSelection = -1;

@@ -42,7 +42,7 @@ const PictureOperation& SiteTable::picture(PictureOp op) const {
     return it == m_pictures.end() ? none : it->second;
 }
 
-const SiteRow* SiteTable::rowFor(int listType, int subType) const {
+const SiteRow* SiteTable::rowFor(Category listType, int subType) const {
     const SiteRow* fallback = nullptr;
     for (const SiteRow& row : m_rows) {
         if (row.listType != listType)
@@ -56,12 +56,12 @@ const SiteRow* SiteTable::rowFor(int listType, int subType) const {
     return fallback;
 }
 
-bool SiteTable::hasCategory(int listType) const {
+bool SiteTable::hasCategory(Category listType) const {
     return std::any_of(m_rows.begin(), m_rows.end(),
                        [&](const SiteRow& row) { return row.listType == listType; });
 }
 
-const SiteDispatch* SiteTable::dispatchFor(int listType, const QString& address,
+const SiteDispatch* SiteTable::dispatchFor(Category listType, const QString& address,
                                            int subType) const {
     const SiteDispatch* catchAll = nullptr;
     for (const SiteDispatch& dispatch : m_dispatches) {

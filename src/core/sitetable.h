@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/siteops.h"
+#include "settings/category.h"
 
 #include <QString>
 
@@ -30,7 +31,7 @@ constexpr int kAnyOtherSubType = -100;
 // One row of the site table: a category and variant, the operations that serve
 // it, in the order they are tried while nothing was found, and its login entry.
 struct SiteRow {
-    int listType = 0;
+    Category listType = Category::Qq;
     std::vector<int> subTypes; // {kAnyOtherSubType}: the category's default row
     QString site;              // the site's name
     QString albumIs;           // what one album of the site is
@@ -44,7 +45,7 @@ struct SiteRow {
 // message when nothing was found, sets SubType, the owner folder and the text
 // slots, and asks for the download to start at once where the site wants it.
 struct SiteDispatch {
-    int listType = 0;
+    Category listType = Category::Qq;
     // The addresses of the category this dispatch takes; empty: every address
     // that no other dispatch of the category claims.
     std::function<bool(const QString& address, int subType)> claims;
@@ -83,11 +84,11 @@ public:
     // download job tries the row's picture operations in order while the
     // album gave no picture; a category without rows is "Error ListType Code.",
     // a known category without a row for the variant downloads nothing.
-    const SiteRow* rowFor(int listType, int subType) const;
-    bool hasCategory(int listType) const;
+    const SiteRow* rowFor(Category listType, int subType) const;
+    bool hasCategory(Category listType) const;
     // The first dispatch of the category that claims the address, else the
     // category's catch-all one; nullptr when the category has no dispatch.
-    const SiteDispatch* dispatchFor(int listType, const QString& address, int subType) const;
+    const SiteDispatch* dispatchFor(Category listType, const QString& address, int subType) const;
 
 private:
     std::map<ListOp, ListOperation> m_lists;

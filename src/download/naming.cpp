@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "download/naming.h"
 
-#include "text/componentlimit.h"
 #include "download/picturetype.h"
 #include "download/sanitizename.h"
+#include "text/componentlimit.h"
 #include "text/escapes.h"
 
 namespace phodex {
@@ -68,7 +68,7 @@ void ReplaceFolderEscapes(QString& name, const NamingContext& album) {
     ReplaceEscape(name, '1', album.albumName);
     ReplaceEscape(name, '3', Number(position));
     ReplaceEscape(name, '4', Number(album.albumCount - album.listIndex));
-    if (album.listType == 0) {
+    if (album.listType == Category::Qq) {
         ReplaceEscape(name, '5', album.albumInfo);
     }
     ReplaceEscape(name, '9', Number4(position));

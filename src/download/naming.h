@@ -17,7 +17,7 @@ namespace phodex {
 // it is downloaded in.
 struct NamingContext {
     NamingProfile profile;
-    int listType = 0;
+    Category listType = Category::Qq;
     QString albumName;
     QString albumInfo;     // ?5 of folder names, QQ Zone only
     int listIndex = 0;     // 0-based position in the album list

@@ -9,10 +9,6 @@ namespace phodex {
 
 namespace {
 
-constexpr int kListTypeYupoo = 7;
-constexpr int kListTypeStores = 11;
-constexpr int kListTypeJd = 16;
-
 constexpr std::array kItems{
     OptionItem{kOptionFixFormat, 32800, u"修正图片格式"},
     OptionItem{kOptionFixOrder, 32799, u"修正图片顺序"},
@@ -41,11 +37,11 @@ std::uint16_t ToggleOption(std::uint16_t flags, std::uint16_t flag) {
     return std::uint16_t(flags | flag);
 }
 
-bool IsOptionOffered(std::uint16_t flag, int listType) {
+bool IsOptionOffered(std::uint16_t flag, Category listType) {
     if (flag == kOptionMainPicturesOnly || flag == kOptionDescriptionPicturesOnly)
-        return listType == kListTypeStores || listType == kListTypeJd;
+        return listType == Category::Shops || listType == Category::Jd;
     if (flag == kOptionYupooLarge)
-        return listType == kListTypeYupoo;
+        return listType == Category::Yupoo;
     return true;
 }
 

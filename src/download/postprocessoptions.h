@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/category.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -24,6 +26,6 @@ std::uint16_t ToggleOption(std::uint16_t flags, std::uint16_t flag);
 
 // Whether the option can be switched for the category: the shop options only
 // for the shop categories, the Yupoo size only for Yupoo.
-bool IsOptionOffered(std::uint16_t flag, int listType);
+bool IsOptionOffered(std::uint16_t flag, Category listType);
 
 } // namespace phodex

@@ -26,7 +26,7 @@ QString UniquePictureName(const QString& stem, const QString& ext, const QString
     }
 }
 
-DownloadJobContext::DownloadJobContext(const JobEnv& env, int listType, int subType,
+DownloadJobContext::DownloadJobContext(const JobEnv& env, Category listType, int subType,
                                        SettingsRecord settings, ExtensionSettings extension,
                                        QString basePath, QString ownerFolder)
     : PictureContext(env, listType, std::move(settings), std::move(extension)), m_subType(subType),

@@ -24,7 +24,7 @@ public:
     // The job's copies: category and variant, settings, the base path (the
     // save folder with the owner and sub folders, ending with "/") and the
     // owner folder text (escape ?8).
-    DownloadJobContext(const JobEnv& env, int listType, int subType, SettingsRecord settings,
+    DownloadJobContext(const JobEnv& env, Category listType, int subType, SettingsRecord settings,
                        ExtensionSettings extension, QString basePath, QString ownerFolder);
 
     int subType() const { return m_subType; }

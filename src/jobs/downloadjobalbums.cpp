@@ -16,8 +16,6 @@ namespace {
 
 const QString kNoAlbumTicked = QStringLiteral("请先勾选要下载的相册");
 const QString kDownloadAfterStop = QStringLiteral("已获取到%1张图片信息，是否下载这些图片？");
-// The 微商相册 posts also hold videos; content of no known picture type is one.
-constexpr int kListTypeWsxc = 17;
 
 // downState back to running for the next album, unless a stop was asked for.
 bool ResumeAlbum(Session& s) {
@@ -101,9 +99,10 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     result.stopped = result.stopped || outcome.stopped;
     if (s.downState.load() != kDownStopRequested)
         WriteAlbumMarker(list.folder, list.urls.first());
+    // The 微商相册 posts also hold videos; content of no known picture type is one.
     if (ctx.profile().HasOption(kOptionFixFormat))
         FixPictureFormats(list,
-                          ctx.listType() == kListTypeWsxc ? QStringLiteral(".mp4") : QString());
+                          ctx.listType() == Category::Wsxc ? QStringLiteral(".mp4") : QString());
     if (ctx.profile().HasOption(kOptionFixOrder))
         FixPictureOrder(list, pacer().nowMs() / 1000);
 }

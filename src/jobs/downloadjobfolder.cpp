@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/downloadjobfolder.h"
 
-#include "text/componentlimit.h"
 #include "download/unicodefile.h"
+#include "text/componentlimit.h"
 
 #include <QFile>
 #include <QtEndian>

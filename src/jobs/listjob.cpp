@@ -4,11 +4,11 @@
 #include "core/addressclass.h"
 #include "core/seams/jobobserver.h"
 #include "core/seams/userprompt.h"
-#include "text/componentlimit.h"
 #include "download/sanitizename.h"
 #include "jobs/dispatch.h"
 #include "jobs/listjobcontext.h"
 #include "settings/extension.h"
+#include "text/componentlimit.h"
 
 #include <system_error>
 
@@ -123,10 +123,10 @@ void ListJob::body(const ListJobRequest& request) {
     observer.albumCaption(QStringLiteral("相册列表"));
     observer.statusLine(QStringLiteral("正在获取相册列表，请稍等..."));
     observer.detailLine(QString());
-    if (!hasWebScheme(request.address) && request.listType != 0) {
+    if (!hasWebScheme(request.address) && request.listType != Category::Qq) {
         m_env.prompt.information(kNoScheme);
     } else {
-        if (request.listType == 0 && request.subTypeBox != kNoSubType)
+        if (request.listType == Category::Qq && request.subTypeBox != kNoSubType)
             s.subType = request.subTypeBox;
         ListJobContext ctx(m_env, request.listType, s.settings(), extension);
         DispatchList(ctx, request.address);

@@ -16,9 +16,9 @@ namespace phodex {
 // What the album-list job is started with: copies of the window's inputs, so
 // that nothing the user edits meanwhile reaches the running job.
 struct ListJobRequest {
-    QString address;             // the address box text, as typed
-    int listType = 0;            // the category box selection
-    int subTypeBox = kNoSubType; // the QQ sub-type box selection; kNoSubType when hidden
+    QString address;                  // the address box text, as typed
+    Category listType = Category::Qq; // the category box selection
+    int subTypeBox = kNoSubType;      // the QQ sub-type box selection; kNoSubType when hidden
 };
 
 struct ListJobResult {

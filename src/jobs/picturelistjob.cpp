@@ -79,7 +79,7 @@ bool PictureListJob::startImport(const QStringList& addresses, const QString& fo
     return true;
 }
 
-bool PictureListJob::startExport(const std::vector<int>& albums, int listType,
+bool PictureListJob::startExport(const std::vector<int>& albums, Category listType,
                                  const QString& path) {
     std::lock_guard lock(m_threadMutex);
     if (!begin())
@@ -100,14 +100,16 @@ void PictureListJob::runImport(const QStringList& addresses, const QString& fold
             : QStringLiteral("下载完毕，已下载%1/%2").arg(outcome.saved).arg(outcome.total));
 }
 
-QStringList PictureListJob::ListAlbumPictures(const JobEnv& env, int listType, int albumIndex) {
+QStringList PictureListJob::ListAlbumPictures(const JobEnv& env, Category listType,
+                                              int albumIndex) {
     Session& s = env.session;
     CollectingContext ctx(env, listType, s.settings(), s.extension());
     WalkPictureOperations(ctx, s.subType.load(), albumIndex);
     return ctx.urls;
 }
 
-void PictureListJob::runExport(const std::vector<int>& albums, int listType, const QString& path) {
+void PictureListJob::runExport(const std::vector<int>& albums, Category listType,
+                               const QString& path) {
     QStringList urls;
     for (size_t k = 0; k < albums.size(); ++k) {
         if (m_env.session.downState.load() == kDownStopRequested)

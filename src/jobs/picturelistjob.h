@@ -26,19 +26,19 @@ public:
     // False when a download runs already (nothing starts then).
     bool startImport(const QStringList& addresses, const QString& folder,
                      const DownloadParams& params);
-    bool startExport(const std::vector<int>& albums, int listType, const QString& path);
+    bool startExport(const std::vector<int>& albums, Category listType, const QString& path);
     void wait();
 
 private:
     // The picture addresses of one album as its site lists them, without
     // fallback addresses; on the calling thread, with downState running.
-    static QStringList ListAlbumPictures(const JobEnv& env, int listType, int albumIndex);
+    static QStringList ListAlbumPictures(const JobEnv& env, Category listType, int albumIndex);
 
     bool begin();
     void end(const QString& status);
     void runImport(const QStringList& addresses, const QString& folder,
                    const DownloadParams& params);
-    void runExport(const std::vector<int>& albums, int listType, const QString& path);
+    void runExport(const std::vector<int>& albums, Category listType, const QString& path);
 
     JobEnv m_env;
     std::mutex m_threadMutex;

@@ -2,17 +2,6 @@
 #include "settings/defaults.h"
 
 namespace phodex {
-namespace {
-
-// Categories whose first-run settings differ from the rest.
-constexpr int kYupoo = 7;
-constexpr int kHome51 = 8;
-constexpr int kStoreA = 11;
-constexpr int kStoreB = 16;
-constexpr int kShopAlbums = 17;
-constexpr int kHuabanDuitang = 18;
-
-} // namespace
 
 void RepairDownloadParams(SettingsRecord& record) {
     for (DownloadParams& d : record.download) {
@@ -26,14 +15,15 @@ void RepairDownloadParams(SettingsRecord& record) {
 void ApplyFirstRunDefaults(SettingsRecord& record) {
     for (NamingProfile& p : record.profiles)
         p.optionFlags = kOptionOpenFolder;
-    record.profiles[kYupoo].optionFlags = kOptionOpenFolder | kOptionYupooLarge | kOptionFixOrder;
-    record.profiles[kStoreA].optionFlags = kOptionOpenFolder | kOptionFixOrder;
-    record.profiles[kStoreB].optionFlags = kOptionOpenFolder | kOptionFixOrder;
-    record.profiles[kShopAlbums].optionFlags = kOptionOpenFolder | kOptionFixFormat;
+    record.profileFor(Category::Yupoo).optionFlags =
+        kOptionOpenFolder | kOptionYupooLarge | kOptionFixOrder;
+    record.profileFor(Category::Shops).optionFlags = kOptionOpenFolder | kOptionFixOrder;
+    record.profileFor(Category::Jd).optionFlags = kOptionOpenFolder | kOptionFixOrder;
+    record.profileFor(Category::Wsxc).optionFlags = kOptionOpenFolder | kOptionFixFormat;
     // Each picture name starts with its number in the album, as in "12) ".
-    record.profiles[kShopAlbums].filePrefix = QStringLiteral("?2) ");
-    record.profiles[kHome51].nameBase = NameBase::Number;
-    record.download[kHuabanDuitang].threads = 3;
+    record.profileFor(Category::Wsxc).filePrefix = QStringLiteral("?2) ");
+    record.profileFor(Category::Home51).nameBase = NameBase::Number;
+    record.downloadFor(Category::HuabanDuitang).threads = 3;
 }
 
 } // namespace phodex

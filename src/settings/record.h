@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/category.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ namespace phodex {
 
 inline constexpr char kSettingsFileName[] = "soft.dat";
 
-// Entries are kept for 24 categories although only 0 to 20 are sites.
+// Entries are kept for 24 categories although only the catalogue's are sites.
 constexpr int kSettingsEntryCount = 24;
 constexpr int kRecentCount = 5;
 // A recent text must be shorter than this to be stored (room for its NUL).
@@ -81,11 +83,26 @@ using RecentTexts = std::array<QString, kRecentCount>;
 
 enum class RecentList { Addresses = 0, SavePaths = 1 };
 
+// True when the record keeps entries for the category.
+constexpr bool hasSettingsEntry(Category category) {
+    return categoryIndex(category) >= 0 && categoryIndex(category) < kSettingsEntryCount;
+}
+
 struct SettingsRecord {
     std::array<DownloadParams, kSettingsEntryCount> download;
     std::array<NamingProfile, kSettingsEntryCount> profiles;
     RecentTexts recentAddresses;
     RecentTexts recentSavePaths;
+
+    // The entries of a category; it must have some (hasSettingsEntry).
+    DownloadParams& downloadFor(Category category) { return download.at(entryOf(category)); }
+    const DownloadParams& downloadFor(Category category) const {
+        return download.at(entryOf(category));
+    }
+    NamingProfile& profileFor(Category category) { return profiles.at(entryOf(category)); }
+    const NamingProfile& profileFor(Category category) const {
+        return profiles.at(entryOf(category));
+    }
 
     RecentTexts& Recent(RecentList list) {
         return list == RecentList::Addresses ? recentAddresses : recentSavePaths;
@@ -94,6 +111,11 @@ struct SettingsRecord {
         return list == RecentList::Addresses ? recentAddresses : recentSavePaths;
     }
     friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
+
+private:
+    static std::size_t entryOf(Category category) {
+        return static_cast<std::size_t>(categoryIndex(category));
+    }
 };
 
 // Reads "soft.dat" from workDir (a missing file is a first run and gets the

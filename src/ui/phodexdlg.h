@@ -84,7 +84,7 @@ public:
     AlbumGrid* grid() const { return m_grid; }
     CDlgFind* findWindow() const { return m_findWindow; }
     Session& session() const { return m_session; }
-    int listType() const;
+    Category listType() const;
     bool thumbnailMode() const { return m_thumbnailMode; }
     int thumbJobState() const { return m_thumbJobState; }
     bool modelessLogin() const { return m_modelessLogin; }
@@ -197,7 +197,8 @@ private:
     std::thread m_preparation;
 
     SiteSelector m_selector;
-    int m_extraCategory = -1; // a category the site table adds, when one is selected
+    Category m_extraCategory =
+        Category::None; // a category the site table adds, when one is selected
     bool m_modelessLogin = true;
     bool m_thumbnailMode = false;
     int m_perRow = 6;

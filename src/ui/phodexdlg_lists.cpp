@@ -37,10 +37,9 @@ void CPhodexDlg::importList() {
         m_prompt.information(QStringLiteral("请检测设置的保存路径是否有误"));
         return;
     }
-    const int listType = this->listType();
-    const SettingsRecord record = m_session.settings();
+    const Category listType = this->listType();
     const DownloadParams params =
-        record.download[size_t(listType >= 0 && listType < kSettingsEntryCount ? listType : 0)];
+        m_session.settings().downloadFor(hasSettingsEntry(listType) ? listType : Category::Qq);
     m_pictureLists->startImport(addresses, folder, params);
 }
 

@@ -33,10 +33,6 @@ const OptionItem* OptionByCommand(int id) {
     return it == items.end() ? nullptr : &*it;
 }
 
-bool HasSettingsEntry(int listType) {
-    return listType >= 0 && listType < kSettingsEntryCount;
-}
-
 } // namespace
 
 QAction* CPhodexDlg::addCommand(QMenu* menu, int id, const QString& caption) {
@@ -131,24 +127,23 @@ void CPhodexDlg::buildHelpMenus() {
 }
 
 void CPhodexDlg::refreshOptionItems() {
-    const int listType = this->listType();
-    const std::uint16_t flags = HasSettingsEntry(listType)
-                                    ? m_session.settings().profiles[size_t(listType)].optionFlags
-                                    : 0;
+    const Category listType = this->listType();
+    const std::uint16_t flags =
+        hasSettingsEntry(listType) ? m_session.settings().profileFor(listType).optionFlags : 0;
     for (const OptionItem& item : OptionItems()) {
         if (QAction* action = m_actions.value(item.menuId)) {
             action->setChecked((flags & item.flag) != 0);
-            action->setEnabled(HasSettingsEntry(listType) && IsOptionOffered(item.flag, listType));
+            action->setEnabled(hasSettingsEntry(listType) && IsOptionOffered(item.flag, listType));
         }
     }
 }
 
 void CPhodexDlg::toggleOption(int commandId) {
     const OptionItem* item = OptionByCommand(commandId);
-    const int listType = this->listType();
-    if (item && HasSettingsEntry(listType) && IsOptionOffered(item->flag, listType)) {
+    const Category listType = this->listType();
+    if (item && hasSettingsEntry(listType) && IsOptionOffered(item->flag, listType)) {
         m_session.updateSettings([&](SettingsRecord& record) {
-            std::uint16_t& flags = record.profiles[size_t(listType)].optionFlags;
+            std::uint16_t& flags = record.profileFor(listType).optionFlags;
             flags = ToggleOption(flags, item->flag);
             return true;
         });
@@ -158,14 +153,14 @@ void CPhodexDlg::toggleOption(int commandId) {
 }
 
 void CPhodexDlg::openDownloadSettings() {
-    const int listType = this->listType();
-    if (!HasSettingsEntry(listType))
+    const Category listType = this->listType();
+    if (!hasSettingsEntry(listType))
         return;
-    auto* dialog = new CDlgDownSet(m_session.settings().download[size_t(listType)], m_prompt, this);
+    auto* dialog = new CDlgDownSet(m_session.settings().downloadFor(listType), m_prompt, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, listType] {
         m_session.updateSettings([&](SettingsRecord& record) {
-            record.download[size_t(listType)] = dialog->params();
+            record.downloadFor(listType) = dialog->params();
             return true;
         });
         saveSettings();
@@ -174,15 +169,15 @@ void CPhodexDlg::openDownloadSettings() {
 }
 
 void CPhodexDlg::openNameSettings() {
-    const int listType = this->listType();
-    if (!HasSettingsEntry(listType))
+    const Category listType = this->listType();
+    if (!hasSettingsEntry(listType))
         return;
-    auto* dialog = new CDlgSaveSet(m_session.settings().profiles[size_t(listType)], m_prompt, this);
+    auto* dialog = new CDlgSaveSet(m_session.settings().profileFor(listType), m_prompt, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, listType] {
         const NamingProfile typed = dialog->profile();
         m_session.updateSettings([&](SettingsRecord& record) {
-            NamingProfile& profile = record.profiles[size_t(listType)];
+            NamingProfile& profile = record.profileFor(listType);
             // The options may have changed since the dialog opened; keep them.
             const std::uint16_t options = profile.optionFlags;
             profile = typed;

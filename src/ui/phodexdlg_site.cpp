@@ -17,39 +17,40 @@ QStringList CPhodexDlg::categoryEntries() const {
     // Categories the site table adds beyond the catalogue follow it in order.
     std::set<int> extra;
     for (const SiteRow& row : m_sites.rows()) {
-        if (row.listType >= kCategoryCount)
-            extra.insert(row.listType);
+        if (categoryIndex(row.listType) >= kCategoryCount)
+            extra.insert(categoryIndex(row.listType));
     }
-    for (int listType : extra) {
-        while (entries.size() < listType)
+    for (int index : extra) {
+        while (entries.size() < index)
             entries << QString();
-        const SiteRow* row = m_sites.rowFor(listType, kNoSubType);
-        entries << (row ? row->site : QString::number(listType));
+        const SiteRow* row = m_sites.rowFor(categoryAt(index), kNoSubType);
+        entries << (row ? row->site : QString::number(index));
     }
     return entries;
 }
 
-int CPhodexDlg::listType() const {
-    if (m_extraCategory >= 0 && m_selector.listType() == -1)
+Category CPhodexDlg::listType() const {
+    if (m_extraCategory != Category::None && m_selector.listType() == Category::None)
         return m_extraCategory;
     return m_selector.listType();
 }
 
 void CPhodexDlg::addressEdited(const QString& text) {
     m_selector.ClassifyAddress(text);
-    if (m_selector.listType() != -1)
-        m_extraCategory = -1;
+    if (m_selector.listType() != Category::None)
+        m_extraCategory = Category::None;
     showSelector();
 }
 
 void CPhodexDlg::categoryPicked(int index) {
+    const Category picked = categoryAt(index);
     if (index >= kCategoryCount) {
         // The selector knows only the catalogue; it holds "none" meanwhile.
-        m_extraCategory = index;
-        m_selector.selectCategory(-1);
+        m_extraCategory = picked;
+        m_selector.selectCategory(Category::None);
     } else {
-        m_extraCategory = -1;
-        m_selector.selectCategory(index);
+        m_extraCategory = Category::None;
+        m_selector.selectCategory(picked);
     }
     showSelector();
 }
@@ -63,7 +64,7 @@ void CPhodexDlg::subTypePicked(int index) {
 void CPhodexDlg::showSelector() {
     const QSignalBlocker blockCategory(m_category);
     const QSignalBlocker blockSubType(m_subType);
-    m_category->setCurrentIndex(listType());
+    m_category->setCurrentIndex(categoryIndex(listType()));
     const bool qq = m_selector.subTypeBoxVisible();
     if (qq) {
         if (m_subType->count() != m_selector.subTypeEntries().size()) {

@@ -88,7 +88,7 @@ void CPhodexDlg::prepared() {
         m_category->clear();
         m_category->addItems(categoryEntries());
     }
-    m_selector.selectCategory(0);
+    m_selector.selectCategory(Category::Qq);
     addressEdited(m_address->text());
     m_session.ready = true;
     if (m_splash)

@@ -95,7 +95,7 @@ protected:
     // The Get List button for the test site's owner, and a wait for the end.
     void ListTester() {
         qobject_cast<QComboBox*>(window->control(Control::Category))
-            ->setCurrentIndex(test::kTestSiteListType);
+            ->setCurrentIndex(categoryIndex(test::kTestSiteListType));
         Address()->setEditText(test::TestSiteAddress("tester"));
         qobject_cast<QPushButton*>(window->control(Control::GetList))->click();
         ASSERT_TRUE(WaitFor(

@@ -132,7 +132,7 @@ TEST_F(Cli, ClassifyPrintsCategorySubTypeAndCaption) {
         ASSERT_EQ(result.exitCode, 0) << c.address << ": " << result.err.toStdString();
         const int listType = QString::fromLatin1(c.expected).section(u'\t', 0, 0).toInt();
         const QString expected =
-            QString::fromLatin1(c.expected) + u'\t' + categoryCaption(listType) + u'\n';
+            QString::fromLatin1(c.expected) + u'\t' + categoryCaption(categoryAt(listType)) + u'\n';
         EXPECT_EQ(result.out, expected) << c.address;
     }
 }

@@ -20,7 +20,7 @@ TEST_F(WindowTest, TypedAddressesSwitchCategoryAndSubType) {
     StartWindow();
     const struct {
         QString address;
-        int category;
+        Category category;
         int subType; // the sub-type box's entry; -1: the box is hidden
     } cases[] = {
         {Https(HostRole::QqGroupHost), Category::Qq, 1},
@@ -41,7 +41,7 @@ TEST_F(WindowTest, TypedAddressesSwitchCategoryAndSubType) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.address.toStdString());
         TypeAddress(c.address);
-        EXPECT_EQ(Category()->currentIndex(), c.category);
+        EXPECT_EQ(CategoryBox()->currentIndex(), categoryIndex(c.category));
         EXPECT_EQ(window->listType(), c.category);
         EXPECT_EQ(SubTypeBox()->isVisible(), c.subType >= 0);
         if (c.subType >= 0) {
@@ -52,17 +52,17 @@ TEST_F(WindowTest, TypedAddressesSwitchCategoryAndSubType) {
 
 TEST_F(WindowTest, CategoryChosenByHandStaysForAddressesWithoutMarkers) {
     StartWindow();
-    Category()->setCurrentIndex(Category::Zol);
+    SelectCategory(Category::Zol);
     EXPECT_EQ(window->listType(), Category::Zol);
     EXPECT_FALSE(SubTypeBox()->isVisible());
     TypeAddress(QStringLiteral("https://example.org/zol"));
     EXPECT_EQ(window->listType(), Category::Zol);
 
     // A category the site table adds is kept the same way.
-    Category()->setCurrentIndex(kPhotoSiteListType);
+    SelectCategory(kPhotoSiteListType);
     TypeAddress(TestSiteAddress("tester"));
     EXPECT_EQ(window->listType(), kPhotoSiteListType);
-    EXPECT_EQ(Category()->currentIndex(), kPhotoSiteListType);
+    EXPECT_EQ(CategoryBox()->currentIndex(), categoryIndex(kPhotoSiteListType));
     TypeAddress(Https(HostRole::QqGroupHost));
     EXPECT_EQ(window->listType(), Category::Qq);
     EXPECT_EQ(SubTypeBox()->currentIndex(), 1);

@@ -35,8 +35,8 @@ void Confirm(QDialog* dialog) {
 
 TEST_F(WindowTest, DownloadParametersAreCheckedBeforeTheyAreSaved) {
     StartWindow();
-    Category()->setCurrentIndex(Category::Poco);
-    const DownloadParams before = Saved(session.workDir).download[Category::Poco];
+    SelectCategory(Category::Poco);
+    const DownloadParams before = Saved(session.workDir).downloadFor(Category::Poco);
     auto* dialog = OpenDialog<CDlgDownSet>(*window, Command::DownloadSettings);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("设置"));
@@ -53,17 +53,17 @@ TEST_F(WindowTest, DownloadParametersAreCheckedBeforeTheyAreSaved) {
         Confirm(dialog);
         EXPECT_EQ(dialogs.informations().last(), QStringLiteral("参数错误"));
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(Saved(session.workDir).download[Category::Poco], before);
+        EXPECT_EQ(Saved(session.workDir).downloadFor(Category::Poco), before);
     }
     dialog->threadsEdit()->setText(QStringLiteral("15"));
     dialog->timeoutEdit()->setText(QStringLiteral("10"));
     dialog->minSizeEdit()->setText(QStringLiteral("500"));
     dialog->maxSizeEdit()->setText(QStringLiteral("100"));
     Confirm(dialog);
-    const DownloadParams saved = Saved(session.workDir).download[Category::Poco];
+    const DownloadParams saved = Saved(session.workDir).downloadFor(Category::Poco);
     EXPECT_EQ(saved, (DownloadParams{500, 100, 15, 10}));
-    EXPECT_EQ(Saved(session.workDir).download[Category::Yupoo],
-              Saved(session.workDir).download[Category::Instagram]);
+    EXPECT_EQ(Saved(session.workDir).downloadFor(Category::Yupoo),
+              Saved(session.workDir).downloadFor(Category::Instagram));
 }
 
 TEST_F(WindowTest, ClosingTheDownloadDialogKeepsTheRecord) {
@@ -80,9 +80,9 @@ TEST_F(WindowTest, ClosingTheDownloadDialogKeepsTheRecord) {
 
 TEST_F(WindowTest, NamingProfileIsCutAndSaved) {
     StartWindow();
-    Category()->setCurrentIndex(Category::Lofter);
+    SelectCategory(Category::Lofter);
     window->action(32802)->trigger(); // an option that the dialog must leave alone
-    const std::uint16_t options = Saved(session.workDir).profiles[Category::Lofter].optionFlags;
+    const std::uint16_t options = Saved(session.workDir).profileFor(Category::Lofter).optionFlags;
     ASSERT_TRUE(options & kOptionListOnly);
     auto* dialog = OpenDialog<CDlgSaveSet>(*window, Command::NameSettings);
     ASSERT_NE(dialog, nullptr);
@@ -96,7 +96,7 @@ TEST_F(WindowTest, NamingProfileIsCutAndSaved) {
     dialog->nameBaseGroup()->button(2)->click();
     dialog->folderModeGroup()->button(1)->click();
     Confirm(dialog);
-    const NamingProfile saved = Saved(session.workDir).profiles[Category::Lofter];
+    const NamingProfile saved = Saved(session.workDir).profileFor(Category::Lofter);
     EXPECT_EQ(saved.filePrefix, forty.left(38));
     EXPECT_EQ(saved.fileSuffix, QStringLiteral("_com"));
     EXPECT_EQ(saved.replaceFrom, QStringLiteral("a|b"));

@@ -34,7 +34,7 @@ TEST_F(WindowTest, ListJobFillsTheGridAndTheCaptions) {
     EXPECT_EQ(Model().rowTexts(3).value(1), QStringLiteral("冬天"));
     EXPECT_TRUE(Button(Control::Download)->isEnabled());
     EXPECT_EQ(Button(Control::GetList)->text(), QStringLiteral("获取相册"));
-    EXPECT_TRUE(Category()->isEnabled());
+    EXPECT_TRUE(CategoryBox()->isEnabled());
     // The address went into the history and the record.
     EXPECT_EQ(Address()->itemText(Address()->count() - 1), TestSiteAddress("tester"));
     SettingsRecord record;
@@ -79,18 +79,18 @@ TEST_F(WindowTest, SecondGetListClickAsksTheListingToStop) {
     // The album page arrives slowly enough for a second click.
     site.get("/u/tester", site.slowDrip(std::string(400, ' '), 20, std::chrono::milliseconds(50)));
     StartWindow();
-    Category()->setCurrentIndex(kPhotoSiteListType);
+    SelectCategory(kPhotoSiteListType);
     TypeAddress(TestSiteAddress("tester"));
     Button(Control::GetList)->click();
     ASSERT_TRUE(WaitFor([this] { return Button(Control::GetList)->text() == u"终止获取"; }));
-    EXPECT_FALSE(Category()->isEnabled());
+    EXPECT_FALSE(CategoryBox()->isEnabled());
     EXPECT_FALSE(Address()->isEnabled());
     EXPECT_FALSE(Button(Control::ThumbnailMode)->isEnabled());
     Button(Control::GetList)->click();
     EXPECT_EQ(session.listState.load(), kListStopRequested);
     ASSERT_TRUE(WaitFor([this] { return session.listState.load() == kListIdle; }));
     ASSERT_TRUE(WaitFor([this] { return Button(Control::GetList)->text() == u"获取相册"; }));
-    EXPECT_TRUE(Category()->isEnabled());
+    EXPECT_TRUE(CategoryBox()->isEnabled());
 }
 
 TEST_F(WindowTest, SecondDownloadClickStopsTheDownload) {
@@ -122,7 +122,7 @@ TEST_F(WindowTest, SingleAlbumAddressStartsTheDownloadAtOnce) {
     });
     StartWindow();
     SavePath()->setEditText(saveDir.path());
-    Category()->setCurrentIndex(kPhotoSiteListType);
+    SelectCategory(kPhotoSiteListType);
     TypeAddress(TestSiteAddress("tester"));
     Button(Control::GetList)->click();
     WaitForDownloadEnd();

@@ -4,7 +4,7 @@
 namespace phodex::test {
 namespace {
 
-constexpr int kManyListType = 23;
+constexpr Category kManyListType = categoryAt(kCategoryCount + 2);
 constexpr ListOp kManyListOp = "ManyListAlbums";
 constexpr int kManyAlbums = 10000;
 
@@ -29,14 +29,14 @@ TEST_F(WindowTest, TenThousandAlbumsFillTheGrid) {
         }
     });
     StartWindow();
-    Category()->setCurrentIndex(kManyListType);
+    SelectCategory(kManyListType);
     TypeAddress(QStringLiteral("http://many.example/"));
     Button(Control::GetList)->click();
     ASSERT_TRUE(WaitFor(
         [this] {
             return session.listState.load() == kListIdle &&
                    GroupCaption() == QStringLiteral("相册列表(共10000个)") &&
-                   Category()->isEnabled();
+                   CategoryBox()->isEnabled();
         },
         60000));
     ASSERT_EQ(Model().rowCount(), kManyAlbums);

@@ -9,15 +9,15 @@
 namespace phodex::test {
 namespace {
 
-std::uint16_t SavedOptions(const QString& workDir, int listType) {
+std::uint16_t SavedOptions(const QString& workDir, Category listType) {
     SettingsRecord record;
     EXPECT_TRUE(LoadSettings(workDir, record));
-    return record.profiles[size_t(listType)].optionFlags;
+    return record.profileFor(listType).optionFlags;
 }
 
 TEST_F(WindowTest, OptionItemsFlipTheCurrentCategorysBitsAndSaveThem) {
     StartWindow();
-    Category()->setCurrentIndex(Category::Yupoo);
+    SelectCategory(Category::Yupoo);
     const struct {
         int id;
         std::uint16_t bit;
@@ -40,18 +40,18 @@ TEST_F(WindowTest, OptionItemsFlipTheCurrentCategorysBitsAndSaveThem) {
     EXPECT_EQ(SavedOptions(session.workDir, Category::Yupoo), expected ^ 0x0001);
     // Options are per category.
     EXPECT_EQ(SavedOptions(session.workDir, Category::Instagram), instagram);
-    Category()->setCurrentIndex(Category::Instagram);
+    SelectCategory(Category::Instagram);
     EXPECT_EQ(window->action(32802)->isChecked(), (instagram & 0x0008) != 0);
 }
 
 TEST_F(WindowTest, ShopOptionsExcludeEachOtherAndAreOfferedOnlyToShops) {
     StartWindow();
-    Category()->setCurrentIndex(Category::Yupoo);
+    SelectCategory(Category::Yupoo);
     EXPECT_FALSE(window->action(32808)->isEnabled());
     EXPECT_FALSE(window->action(32814)->isEnabled());
     EXPECT_TRUE(window->action(32776)->isEnabled());
 
-    Category()->setCurrentIndex(Category::Shops);
+    SelectCategory(Category::Shops);
     EXPECT_FALSE(window->action(32776)->isEnabled());
     ASSERT_TRUE(window->action(32808)->isEnabled());
     const std::uint16_t others =
@@ -71,7 +71,7 @@ TEST_F(WindowTest, ShopOptionsExcludeEachOtherAndAreOfferedOnlyToShops) {
     window->action(32808)->trigger();
     EXPECT_EQ(SavedOptions(session.workDir, Category::Shops), others | 0x0020);
 
-    Category()->setCurrentIndex(Category::Jd);
+    SelectCategory(Category::Jd);
     EXPECT_TRUE(window->action(32814)->isEnabled());
 }
 

@@ -26,9 +26,10 @@ TEST_F(WindowTest, GetListDoesNothingUntilPreparationHasFinished) {
     EXPECT_EQ(site.countOf("/u/tester"), 0);
     // The category box is filled by the preparation: the catalogue, then the
     // test categories the site table adds.
-    EXPECT_EQ(Category()->count(), kPhotoSiteListType + 1);
-    EXPECT_EQ(Category()->itemText(0), categoryCaption(0));
-    EXPECT_EQ(Category()->itemText(kPhotoSiteListType), QStringLiteral("Photo test site"));
+    EXPECT_EQ(CategoryBox()->count(), categoryIndex(kPhotoSiteListType) + 1);
+    EXPECT_EQ(CategoryBox()->itemText(0), categoryCaption(Category::Qq));
+    EXPECT_EQ(CategoryBox()->itemText(categoryIndex(kPhotoSiteListType)),
+              QStringLiteral("Photo test site"));
 }
 
 TEST_F(WindowTest, ControlsShowTheirCaptionsAndStartStates) {
@@ -52,7 +53,7 @@ TEST_F(WindowTest, ControlsShowTheirCaptionsAndStartStates) {
     EXPECT_TRUE(Text(Control::FindLink).contains(QStringLiteral("查找")));
     EXPECT_TRUE(Text(Control::FilterLink).contains(QStringLiteral("筛选")));
     EXPECT_TRUE(Text(Control::ExportLink).contains(QStringLiteral("导出")));
-    EXPECT_EQ(Category()->currentIndex(), 0);
+    EXPECT_EQ(CategoryBox()->currentIndex(), 0);
     EXPECT_TRUE(SubTypeBox()->isVisible());
     EXPECT_EQ(SubTypeBox()->count(), 3);
     EXPECT_EQ(SubTypeBox()->currentText(), QStringLiteral("QQ空间相册"));

@@ -61,7 +61,10 @@ protected:
     }
 
     template <typename T> T* Control(int id) { return qobject_cast<T*>(Window().control(id)); }
-    QComboBox* Category() { return Control<QComboBox>(Control::Category); }
+    QComboBox* CategoryBox() { return Control<QComboBox>(Control::Category); }
+    void SelectCategory(Category category) {
+        CategoryBox()->setCurrentIndex(categoryIndex(category));
+    }
     QComboBox* SubTypeBox() { return Control<QComboBox>(Control::SubType); }
     QComboBox* Address() { return Control<QComboBox>(Control::Address); }
     QComboBox* SavePath() { return Control<QComboBox>(Control::SavePath); }
@@ -75,7 +78,7 @@ protected:
 
     // Lists the owner "tester" of the photo test site through the window.
     void ListInWindow() {
-        Category()->setCurrentIndex(kPhotoSiteListType);
+        SelectCategory(kPhotoSiteListType);
         TypeAddress(TestSiteAddress("tester"));
         Button(Control::GetList)->click();
         ASSERT_TRUE(WaitFor([this] {
@@ -83,7 +86,7 @@ protected:
             return session.listState.load() == kListIdle &&
                    Text(Control::StatusLine).startsWith(QStringLiteral("获取相册列表完成")) &&
                    Button(Control::GetList)->text() == QStringLiteral("获取相册") &&
-                   Category()->isEnabled();
+                   CategoryBox()->isEnabled();
         }));
     }
     void WaitForDownloadEnd() {

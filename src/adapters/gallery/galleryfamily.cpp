@@ -7,7 +7,7 @@ namespace phodex {
 
 namespace {
 
-SiteRow ZolProductRow(int listType) {
+SiteRow ZolProductRow(Category listType) {
     return {.listType = listType,
             .subTypes = {SubType::ZolProduct},
             .site = "ZOL product page",

@@ -8,8 +8,8 @@ namespace phodex {
 namespace {
 
 // A category served by one row and one dispatch.
-SiteRow OneRow(int listType, const char* site, const char* albumIs, ListOp list, PictureOp picture,
-               QString login = {}) {
+SiteRow OneRow(Category listType, const char* site, const char* albumIs, ListOp list,
+               PictureOp picture, QString login = {}) {
     return {.listType = listType,
             .subTypes = {kAnyOtherSubType},
             .site = site,

@@ -17,7 +17,7 @@ int runClassify(CliContext& context) {
     selector.selectSubType(context.subTypeEntry);
     selector.ClassifyAddress(context.args.first());
     printLine(QStringLiteral("%1\t%2\t%3")
-                  .arg(selector.listType())
+                  .arg(categoryIndex(selector.listType()))
                   .arg(selector.subType())
                   .arg(categoryCaption(selector.listType())));
     return kExitOk;

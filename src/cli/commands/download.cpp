@@ -32,11 +32,11 @@ int ExitFor(const DownloadJobResult& result) {
 // The command line's session: the settings of the work folder, with --threads
 // applied to the category for this run only.
 void PrepareSession(Session& session, const CliContext& context, const DownloadParams& params,
-                    int listType) {
+                    Category listType) {
     session.workDir = context.workDir;
     SettingsRecord settings = context.settings;
-    if (listType >= 0 && listType < kSettingsEntryCount)
-        settings.download[size_t(listType)] = params;
+    if (hasSettingsEntry(listType))
+        settings.downloadFor(listType) = params;
     session.setSettings(settings);
     session.setAddressText(context.args.first());
     session.ready = true;

@@ -20,7 +20,7 @@ bool SaveFolderFor(const CliContext& context, QString& folder, QString& error) {
 }
 
 bool DownloadParamsFor(const CliContext& context, DownloadParams& params, QString& error) {
-    params = context.settings.download[size_t(context.site)];
+    params = context.settings.downloadFor(context.site);
     if (!context.options.has(QStringLiteral("threads")))
         return true;
     const QString text = context.options.value(QStringLiteral("threads"));

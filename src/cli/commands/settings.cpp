@@ -68,7 +68,7 @@ QString FolderModeText(FolderMode mode) {
     return QLatin1String(mode == FolderMode::PerAlbum ? kFolderModes[0] : kFolderModes[1]);
 }
 
-void PrintSettings(const DownloadParams& params, const NamingProfile& profile, int site) {
+void PrintSettings(const DownloadParams& params, const NamingProfile& profile, Category site) {
     for (const NumberField& field : kNumberFields)
         printLine(QStringLiteral("%1=%2").arg(QLatin1String(field.name)).arg(params.*field.member));
     for (const TextField& field : kTextFields)
@@ -125,7 +125,7 @@ bool SetText(const QString& name, const QString& value, NamingProfile& profile) 
 
 // An option goes on or off as its menu item would switch it, so the two shop
 // options still exclude each other.
-bool SetOption(const QString& name, const QString& value, int site, NamingProfile& profile,
+bool SetOption(const QString& name, const QString& value, Category site, NamingProfile& profile,
                QString& error) {
     for (const OptionName& option : kOptionNames) {
         if (name != QLatin1String(option.name))
@@ -133,7 +133,9 @@ bool SetOption(const QString& name, const QString& value, int site, NamingProfil
         if (value != u"on" && value != u"off")
             error = QStringLiteral("%1 is on or off, not '%2'").arg(name, value);
         else if (!IsOptionOffered(option.flag, site))
-            error = QStringLiteral("%1 is not offered for category %2").arg(name).arg(site);
+            error = QStringLiteral("%1 is not offered for category %2")
+                        .arg(name)
+                        .arg(categoryIndex(site));
         else if (profile.HasOption(option.flag) != (value == u"on"))
             profile.optionFlags = ToggleOption(profile.optionFlags, option.flag);
         return true;
@@ -162,7 +164,7 @@ bool SetChoice(const QString& name, const QString& value, NamingProfile& profile
 }
 
 // One NAME=VALUE; error says what was wrong with it.
-void Apply(const QString& assignment, int site, DownloadParams& params, NamingProfile& profile,
+void Apply(const QString& assignment, Category site, DownloadParams& params, NamingProfile& profile,
            QString& error) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
@@ -183,9 +185,9 @@ bool ValidParams(const DownloadParams& params) {
 }
 
 int RunSettings(CliContext& context) {
-    const int site = context.site;
-    DownloadParams params = context.settings.download[size_t(site)];
-    NamingProfile profile = context.settings.profiles[size_t(site)];
+    const Category site = context.site;
+    DownloadParams params = context.settings.downloadFor(site);
+    NamingProfile profile = context.settings.profileFor(site);
     for (const QString& assignment : context.args) {
         QString error;
         Apply(assignment, site, params, profile, error);
@@ -199,8 +201,8 @@ int RunSettings(CliContext& context) {
             printError(kBadParameters);
             return kExitUsage;
         }
-        context.settings.download[size_t(site)] = params;
-        context.settings.profiles[size_t(site)] = profile;
+        context.settings.downloadFor(site) = params;
+        context.settings.profileFor(site) = profile;
         if (!SaveSettings(context.workDir, context.settings)) {
             printError(QStringLiteral("cannot write the settings file in %1").arg(context.workDir));
             return kExitUsage;

@@ -6,7 +6,7 @@ namespace phodex::test {
 namespace {
 
 const std::string kAlbumHost = "xiangce.baidu.com";
-constexpr int kBaidu = 1;
+constexpr Category kBaidu = Category::Baidu;
 const std::string kEmptyList = R"({"errno":0,"data":{"picture_list":[]}})";
 
 class BaiduTest : public PortfolioSiteTest {

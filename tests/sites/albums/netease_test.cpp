@@ -8,7 +8,7 @@ namespace {
 const std::string kPhotoHost = "photo.163.com";
 const std::string kScriptHost = "s1.ph.126.net";
 const std::string kCallPath = "/photo/lens/dwr/call/plaincall/AlbumBean.getAlbumData.dwr";
-constexpr int kNetease = 2;
+constexpr Category kNetease = Category::Netease;
 const QString kPlaceholders = u"https://photo.163.com/img/cover/"_s;
 
 std::string CallReply(const std::string& script) {

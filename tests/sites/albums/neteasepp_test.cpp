@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/albums/albumadapters.h"
+#include "core/catalogue.h"
 #include "sites/portfolio/portfoliosite.h"
 
 namespace phodex::test {
 namespace {
 
 const std::string kOwnerHost = "lens.pp.163.com";
-constexpr int kNetease = 2;
-constexpr int kPhotoSets = 1;
+constexpr Category kNetease = Category::Netease;
+constexpr int kPhotoSets = SubType::NeteasePhotoSets;
 
 class NeteasePpTest : public PortfolioSiteTest {};
 

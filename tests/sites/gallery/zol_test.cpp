@@ -85,7 +85,7 @@ TEST_F(ZolTest, ASiteRepeatingAPageThatLinksOnEndsTheWalk) {
 TEST_F(ZolTest, AStopRequestEndsTheListingAfterTheCurrentAlbum) {
     servePage(kZolHost, "/xiaoming/album_1.html", Fixture("zol/albums-1.html"));
     session.listState = kListStopRequested;
-    ListJobContext ctx(env, 9, session.settings(), extension);
+    ListJobContext ctx(env, Category::Zol, session.settings(), extension);
     ZolListAlbums(ctx, u"xiaoming"_s);
     EXPECT_EQ(albumNames(), (QStringList{u"旅行 Trip"_s}));
     EXPECT_EQ(site.countOf("/xiaoming/album_2.html"), 0);

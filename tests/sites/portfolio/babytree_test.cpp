@@ -8,7 +8,7 @@ namespace {
 
 const std::string kHomeHost = "home.babytree.com";
 const std::string kMainHost = "www.babytree.com";
-constexpr int kBabytree = 13;
+constexpr Category kBabytree = Category::Babytree;
 
 class BabytreeTest : public PortfolioSiteTest {
 protected:

@@ -6,7 +6,7 @@ namespace phodex::test {
 namespace {
 
 const std::string kMemberHost = "my.hupu.com";
-constexpr int kHupu = 15;
+constexpr Category kHupu = Category::Hupu;
 const QString kLogInFirst = QStringLiteral("请先在登录菜单里登录虎扑帐号");
 
 class HupuTest : public PortfolioSiteTest {};

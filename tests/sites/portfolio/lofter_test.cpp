@@ -7,7 +7,7 @@ namespace {
 
 const std::string kBlogHost = "xiaohong.lofter.com";
 const std::string kArchivePath = "/dwr/call/plaincall/ArchiveBean.getArchivePostByTime.dwr";
-constexpr int kLofter = 19;
+constexpr Category kLofter = Category::Lofter;
 
 const std::string kViewPage = "<html><head><title>归档 - 小红的博客</title></head><body>"
                               "<a href=\"/rss?blogId=123456\">RSS</a></body></html>";

@@ -6,7 +6,7 @@ namespace phodex::test {
 namespace {
 
 const std::string kMokoHost = "www.moko.cc";
-constexpr int kMoko = 12;
+constexpr Category kMoko = Category::Moko;
 
 class MokoTest : public PortfolioSiteTest {};
 

@@ -6,7 +6,7 @@ namespace phodex::test {
 namespace {
 
 const std::string kPconlineHost = "photo.pconline.com.cn";
-constexpr int kPconline = 14;
+constexpr Category kPconline = Category::Pconline;
 
 class PconlineTest : public PortfolioSiteTest {};
 

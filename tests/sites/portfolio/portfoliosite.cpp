@@ -5,7 +5,7 @@
 
 namespace phodex::test {
 
-void PortfolioSiteTest::dispatch(int listType, const QString& address) {
+void PortfolioSiteTest::dispatch(Category listType, const QString& address) {
     session.albums.clear();
     site.clearRequests();
     session.listState = kListRunning;

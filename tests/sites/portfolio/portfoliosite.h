@@ -12,7 +12,7 @@ class PortfolioSiteTest : public GallerySiteTest {
 protected:
     // Runs the list dispatch of the category on the address, as the Get List
     // command does, with a fresh album list and request log.
-    void dispatch(int listType, const QString& address);
+    void dispatch(Category listType, const QString& address);
     // Answers GET host+path by the value of one query parameter: the page
     // of that value, a 404 for any other.
     void servePagesBy(const std::string& host, const std::string& path, const std::string& param,

@@ -6,7 +6,7 @@ namespace phodex::test {
 namespace {
 
 const std::string kTopitHost = "www.topit.me";
-constexpr int kTopit = 20;
+constexpr Category kTopit = Category::Topit;
 
 class TopitTest : public PortfolioSiteTest {};
 

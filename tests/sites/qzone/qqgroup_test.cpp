@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/qzone/qzoneadapters.h"
 #include "adapters/qzone/qzonetoken.h"
+#include "core/catalogue.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
 #include "net/cookiejar.h"
@@ -109,11 +110,11 @@ TEST_F(QqGroupTest, TheCreationTimeNamesTheAlbumFolder) {
     logInToGroups();
     serveGroup();
     session.updateSettings([](SettingsRecord& record) {
-        record.profiles[0].folderPrefix = u"?5 "_s;
+        record.profileFor(Category::Qq).folderPrefix = u"?5 "_s;
         return true;
     });
     ListJob list(env);
-    ASSERT_TRUE(list.run(ListJobRequest{kGroup, 0, 1}).has_value());
+    ASSERT_TRUE(list.run(ListJobRequest{kGroup, Category::Qq, SubType::QqGroupAlbums}).has_value());
     ASSERT_EQ(session.subType.load(), 1);
     DownloadJob download(env);
     const auto result = download.run(DownloadJobRequest{saveDir.path(), {0}});

@@ -142,14 +142,14 @@ void QqSiteTest::servePictures() {
 
 void QqSiteTest::runList(const ListOperation& operation, const QString& address) {
     session.listState = kListRunning;
-    ListJobContext ctx(env, 0, session.settings(), extension);
+    ListJobContext ctx(env, Category::Qq, session.settings(), extension);
     operation(ctx, address);
     session.listState = kListIdle;
 }
 
 void QqSiteTest::runPictures(const PictureOperation& operation, int albumIndex, int subType) {
     session.downState = kDownRunning;
-    DownloadJobContext ctx(env, 0, subType, session.settings(), extension,
+    DownloadJobContext ctx(env, Category::Qq, subType, session.settings(), extension,
                            saveDir.path() + QLatin1Char('/'), session.ownerFolder());
     ctx.beginAlbum(albumIndex);
     operation(ctx, albumIndex);

@@ -3,6 +3,7 @@
 #include "adapters/qzone/qzonealbumpage.h"
 #include "adapters/qzone/qzoneroute.h"
 #include "adapters/qzone/qzonetoken.h"
+#include "core/catalogue.h"
 #include "jobs/listjob.h"
 #include "qqsite.h"
 #include "text/codepage.h"
@@ -147,7 +148,7 @@ TEST_F(QzoneAlbumsTest, ServerMessagesEndTheListingWithTheirOwnPrompt) {
         serve(kProxyHost, kAlbumListPath, Fixture(c.fixture));
         site.clearRequests();
         session.albums.clear();
-        ListJobContext ctx(caseEnv, 0, session.settings(), extension);
+        ListJobContext ctx(caseEnv, Category::Qq, session.settings(), extension);
         QzoneListAlbums(ctx, kOwner);
         EXPECT_EQ(scripted.informations(), c.informations);
         ASSERT_EQ(scripted.questions().size(), c.questions);
@@ -209,7 +210,7 @@ TEST_F(QzoneAlbumsTest, TheListJobFallsBackToTheOlderListThenAddsThePosts) {
     serve("alist.photo.qq.com", "/fcgi-bin/fcg_list_album_v2",
           ToGbk(QString::fromStdString(Fixture("qzone/albums-48.jsonp"))).toStdString());
     ListJob job(env);
-    ASSERT_TRUE(job.run(ListJobRequest{kOwner, 0, 0}).has_value());
+    ASSERT_TRUE(job.run(ListJobRequest{kOwner, Category::Qq, SubType::QzoneAlbums}).has_value());
     EXPECT_EQ(albumNames(), (QStringList{u"密码相册"_s, u"好友"_s, u"说说里的图片"_s}));
     EXPECT_EQ(session.albums.At(2).cover, u"123"_s);
     EXPECT_TRUE(prompt.informations().isEmpty());
@@ -225,7 +226,8 @@ TEST_F(QzoneAlbumsTest, WithNothingListedOnlyCtrlAddsThePosts) {
         SCOPED_TRACE(ctrl);
         keys.setCtrlHeld(ctrl);
         ListJob job(env);
-        ASSERT_TRUE(job.run(ListJobRequest{kOwner, 0, 0}).has_value());
+        ASSERT_TRUE(
+            job.run(ListJobRequest{kOwner, Category::Qq, SubType::QzoneAlbums}).has_value());
         EXPECT_EQ(albumNames(), ctrl ? QStringList{u"说说里的图片"_s} : QStringList{});
         EXPECT_TRUE(
             prompt.informations().value(ctrl ? 1 : 0).startsWith(u"没有获取到相册，原因如下"_s));

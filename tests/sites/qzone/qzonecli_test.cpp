@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "qqsite.h"
+#include "support/siteoption.h"
 #include "support/testtls.h"
 
 #include <QFile>
@@ -54,7 +55,7 @@ TEST_F(QzoneCliTest, DownloadsEveryAlbumThenNothingNewWhenSkippingEarlierPicture
                            u"说说里的图片/pic.korvo"_s, u"说说里的图片/今天去爬山(1).jpg"_s,
                            u"说说里的图片/今天去爬山.jpg"_s, u"说说里的图片/晚饭.jpg"_s}));
 
-    const CliRun set = cli({u"settings"_s, u"--site"_s, u"0"_s, u"skip-previous=on"_s});
+    const CliRun set = cli({u"settings"_s, SiteOption(Category::Qq), u"skip-previous=on"_s});
     ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
     site.clearRequests();
     const CliRun again = cli({u"download"_s, kOwner, u"--save"_s, saveDir.path()});

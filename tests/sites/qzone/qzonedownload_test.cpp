@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/catalogue.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
 #include "jobs/picturelistjob.h"
@@ -44,7 +45,7 @@ protected:
     void listOwner() {
         session.setAddressText(kOwner);
         ListJob list(env);
-        const auto listed = list.run(ListJobRequest{kOwner, 0, 0});
+        const auto listed = list.run(ListJobRequest{kOwner, Category::Qq, SubType::QzoneAlbums});
         EXPECT_TRUE(listed.has_value());
     }
     DownloadJobResult download(const std::vector<int>& albums) {
@@ -96,7 +97,7 @@ TEST_F(QzoneDownloadTest, ASecondRunSkippingEarlierPicturesDownloadsNothing) {
     listAndDownload();
     const QStringList before = FilesBelow(ownerFolder());
     session.updateSettings([](SettingsRecord& record) {
-        record.profiles[0].optionFlags |= kOptionSkipPrevious;
+        record.profileFor(Category::Qq).optionFlags |= kOptionSkipPrevious;
         return true;
     });
     site.clearRequests();
@@ -115,7 +116,7 @@ TEST_F(QzoneDownloadTest, AnExportRightAfterADownloadListsTheWholeSmallerAlbum) 
 
     const QString path = saveDir.path() + u"/家人.txt"_s;
     PictureListJob lists(env);
-    ASSERT_TRUE(lists.startExport({1}, 0, path));
+    ASSERT_TRUE(lists.startExport({1}, Category::Qq, path));
     lists.wait();
     EXPECT_EQ(ReadFile(path),
               QByteArray("https://b1.photo.store.qq.com/psb?/V10family/p1/b/dRaw1\r\n"));

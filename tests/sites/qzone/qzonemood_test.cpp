@@ -126,7 +126,7 @@ TEST_F(QzoneMoodTest, TheIniFileSwitchReachesTheDownloadJob) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write(u"[QQ说说]\r\n下载方式=123\r\n"_s.toUtf8());
     ini.close();
-    session.listType = 0;
+    session.listType = Category::Qq;
     session.subType = 0;
     DownloadJob job(env);
     const auto result = job.run(DownloadJobRequest{saveDir.path(), {posts}});

@@ -136,8 +136,8 @@ TEST_F(QzonePhotosTest, AProtectedAlbumOffersItsPasswordOnce) {
         RecordingPacer casePauses;
         ScopedPacer scope(casePauses);
         session.downState = kDownRunning;
-        DownloadJobContext ctx(caseEnv, 0, 0, session.settings(), extension, saveDir.path() + u'/',
-                               QString());
+        DownloadJobContext ctx(caseEnv, Category::Qq, 0, session.settings(), extension,
+                               saveDir.path() + u'/', QString());
         ctx.beginAlbum(c.album);
         QzoneListPhotos(ctx, c.album);
         downList = ctx.downList();

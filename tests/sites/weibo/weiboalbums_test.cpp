@@ -137,7 +137,7 @@ TEST_F(WeiboAlbumsTest, AProfileReplyWithoutAUserIdListsNothing) {
 
 TEST_F(WeiboAlbumsTest, AStopRequestEndsTheListingAfterTheCurrentAlbum) {
     session.listState = kListStopRequested;
-    ListJobContext ctx(env, 4, session.settings(), extension);
+    ListJobContext ctx(env, Category::Sina, session.settings(), extension);
     WeiboListAlbums(ctx, u"https://weibo.com/u/1234567890"_s);
     EXPECT_EQ(albumNames(), (QStringList{u"微博配图"_s}));
 }

@@ -21,7 +21,7 @@ TEST_F(WeiboSiteTest, EveryListedAlbumArrivesInTheOwnersFolder) {
     const QString address = u"https://weibo.com/u/1234567890?is_all=1"_s;
     session.setAddressText(address);
     ListJob list(env);
-    const auto listed = list.run(ListJobRequest{address, 4, kNoSubType});
+    const auto listed = list.run(ListJobRequest{address, Category::Sina, kNoSubType});
     ASSERT_TRUE(listed.has_value());
     EXPECT_EQ(listed->albumCount, 3);
     EXPECT_EQ(session.subType.load(), 2);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/weibo/weiboadapters.h"
+#include "core/catalogue.h"
 #include "jobs/addpicture.h"
 #include "weibosite.h"
 
@@ -178,8 +179,8 @@ TEST_F(WeiboPhotosTest, AStopOrAFinishedAlbumEndsTheWalkAfterTheCurrentPicture) 
                    });
         const int album = addWeiboAlbum(kAlbum, 100);
         session.downState = kDownRunning;
-        DownloadJobContext ctx(env, 4, 2, session.settings(), extension,
-                               saveDir.path() + QLatin1Char('/'), session.ownerFolder());
+        DownloadJobContext ctx(env, Category::Sina, SubType::WeiboAlbums, session.settings(),
+                               extension, saveDir.path() + QLatin1Char('/'), session.ownerFolder());
         ctx.beginAlbum(album);
         WeiboListPhotos(ctx, album);
         downList = ctx.downList();

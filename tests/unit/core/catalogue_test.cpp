@@ -17,10 +17,10 @@ TEST(Catalogue, OneDistinctCaptionPerCategory) {
               static_cast<std::size_t>(kCategoryCount));
     for (int i = 0; i < kCategoryCount; ++i) {
         EXPECT_FALSE(captions[i].isEmpty()) << i;
-        EXPECT_EQ(categoryCaption(i), captions[i]);
+        EXPECT_EQ(categoryCaption(categoryAt(i)), captions[i]);
     }
-    EXPECT_TRUE(categoryCaption(-1).isEmpty());
-    EXPECT_TRUE(categoryCaption(kCategoryCount).isEmpty());
+    EXPECT_TRUE(categoryCaption(Category::None).isEmpty());
+    EXPECT_TRUE(categoryCaption(categoryAt(kCategoryCount)).isEmpty());
 }
 
 // Markers are searched for case-sensitively in addresses as the sites write

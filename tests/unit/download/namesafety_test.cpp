@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "text/componentlimit.h"
 #include "download/naming.h"
 #include "download/picturetype.h"
+#include "text/componentlimit.h"
 
 #include <QDir>
 #include <QFile>

@@ -14,7 +14,7 @@ namespace {
 NamingContext Album(NameBase base = NameBase::Description) {
     NamingContext album;
     album.profile.nameBase = base;
-    album.listType = 0;
+    album.listType = Category::Qq;
     album.albumName = u"春游"_s;
     album.albumInfo = "info";
     album.listIndex = 2;
@@ -123,17 +123,17 @@ TEST(ApplyReplacePairs, PairsOrWholeText) {
 TEST(MakeAlbumFolder, ModesAndEscapes) {
     struct Case {
         FolderMode mode;
-        int listType;
+        Category listType;
         QString prefix, suffix, expected;
     };
     const Case cases[] = {
-        {FolderMode::PerAlbum, 0, "", "", u"春游"_s},
-        {FolderMode::None, 0, "", "", ""},
-        {static_cast<FolderMode>(7), 0, "", "", ""},
-        {FolderMode::None, 0, "?9_", "", "0003_"},
-        {FolderMode::PerAlbum, 0, "?3-?4-?5-", "-?9", u"3-8-info-春游-0003"_s},
-        {FolderMode::PerAlbum, 4, "?5-", "", u"5-春游"_s},
-        {FolderMode::PerAlbum, 0, "?2?6?7?8?A", "", u"2678A春游"_s},
+        {FolderMode::PerAlbum, Category::Qq, "", "", u"春游"_s},
+        {FolderMode::None, Category::Qq, "", "", ""},
+        {static_cast<FolderMode>(7), Category::Qq, "", "", ""},
+        {FolderMode::None, Category::Qq, "?9_", "", "0003_"},
+        {FolderMode::PerAlbum, Category::Qq, "?3-?4-?5-", "-?9", u"3-8-info-春游-0003"_s},
+        {FolderMode::PerAlbum, Category::Sina, "?5-", "", u"5-春游"_s},
+        {FolderMode::PerAlbum, Category::Qq, "?2?6?7?8?A", "", u"2678A春游"_s},
     };
     for (const Case& c : cases) {
         NamingContext album = Album();

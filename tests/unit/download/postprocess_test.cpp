@@ -103,11 +103,13 @@ TEST(OptionToggles, ShopOptionsExcludeEachOther) {
 }
 
 TEST(OptionToggles, ShopAndYupooOptionsAreOfferedOnlyForTheirSites) {
-    for (int listType = 0; listType <= 20; ++listType) {
-        const bool shop = listType == 11 || listType == 16;
-        EXPECT_EQ(IsOptionOffered(kOptionMainPicturesOnly, listType), shop) << listType;
-        EXPECT_EQ(IsOptionOffered(kOptionDescriptionPicturesOnly, listType), shop) << listType;
-        EXPECT_EQ(IsOptionOffered(kOptionYupooLarge, listType), listType == 7) << listType;
+    for (int index = 0; index < kCategoryCount; ++index) {
+        const Category listType = categoryAt(index);
+        const bool shop = listType == Category::Shops || listType == Category::Jd;
+        EXPECT_EQ(IsOptionOffered(kOptionMainPicturesOnly, listType), shop) << index;
+        EXPECT_EQ(IsOptionOffered(kOptionDescriptionPicturesOnly, listType), shop) << index;
+        EXPECT_EQ(IsOptionOffered(kOptionYupooLarge, listType), listType == Category::Yupoo)
+            << index;
         EXPECT_TRUE(IsOptionOffered(kOptionSkipPrevious, listType));
     }
 }

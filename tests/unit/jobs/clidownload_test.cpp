@@ -2,6 +2,7 @@
 // phodex-cli get-list, download and settings, run as a user would run them,
 // against the loopback site.
 #include "support/fakesite.h"
+#include "support/siteoption.h"
 #include "support/testfiles.h"
 #include "text/codepage.h"
 
@@ -167,16 +168,17 @@ TEST_F(CliDownload, InterruptedGetListLeavesOnlyWholePictures) {
 }
 
 TEST_F(CliDownload, SettingsAreCheckedLikeTheDialogsAndSaved) {
-    CliRun run = Run({"settings", "--site", "11", "threads=3", "timeout=10",
+    CliRun run = Run({"settings", SiteOption(Category::Shops), "threads=3", "timeout=10",
                       "main-pictures-only=on", "folder-mode=none", "file-prefix=?2) "});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    run = Run({"settings", "--site", "11", "description-pictures-only=on"});
+    run = Run({"settings", SiteOption(Category::Shops), "description-pictures-only=on"});
     const QStringList lines = run.out.split(u'\n');
     for (const char* line : {"threads=3", "timeout=10", "folder-mode=none", "file-prefix=?2) ",
                              "main-pictures-only=off", "description-pictures-only=on"})
         EXPECT_TRUE(lines.contains(QLatin1String(line))) << line << "\n" << run.out.toStdString();
-    // Category 5 kept its own values.
-    EXPECT_TRUE(Run({"settings", "--site", "5"}).out.split(u'\n').contains("threads=5"));
+    // Instagram kept its own values.
+    EXPECT_TRUE(
+        Run({"settings", SiteOption(Category::Instagram)}).out.split(u'\n').contains("threads=5"));
 
     const struct {
         const char* assignment;
@@ -188,17 +190,18 @@ TEST_F(CliDownload, SettingsAreCheckedLikeTheDialogsAndSaved) {
         {"colour=red", "unknown setting"},
     };
     for (const auto& r : refused) {
-        run = Run({"settings", "--site", "11", "threads=4", r.assignment});
+        run = Run({"settings", SiteOption(Category::Shops), "threads=4", r.assignment});
         EXPECT_EQ(run.exitCode, 1) << r.assignment;
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(r.error))) << run.err.toStdString();
     }
     // Nothing of a refused command was saved.
-    EXPECT_TRUE(Run({"settings", "--site", "11"}).out.split(u'\n').contains("threads=3"));
+    EXPECT_TRUE(
+        Run({"settings", SiteOption(Category::Shops)}).out.split(u'\n').contains("threads=3"));
 }
 
 TEST_F(CliDownload, DownloadOfAnAddressWithNoAlbumsIsNothingFound) {
-    const CliRun run =
-        Run({"download", "--site", "5", "instagram.com/someone", "--save", save.path()});
+    const CliRun run = Run({"download", SiteOption(Category::Instagram), "instagram.com/someone",
+                            "--save", save.path()});
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_TRUE(SavedFiles().isEmpty());
     EXPECT_EQ(Run({"download", "12345"}).exitCode, 1) << "no save folder given or remembered";

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "support/siteoption.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 namespace phodex {
+using test::SiteOption;
 namespace {
 
 struct CliRun {
@@ -55,13 +58,14 @@ TEST(CliListTest, TheAddressChoosesTheCategoryUnlessSiteIsGiven) {
     EXPECT_FALSE(run.err.contains("正在获取相册列表")) << "--quiet keeps progress off stderr";
 
     // The same address under an explicit JD category is no JD product page.
-    run = RunList({"--quiet", "--site", "16", "https://www.douban.com/people/x/"});
+    run = RunList({"--quiet", SiteOption(Category::Jd), "https://www.douban.com/people/x/"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("请输入京东商品页")) << run.err.toStdString();
 }
 
 TEST(CliListTest, AnAddressWithoutSchemeIsRefusedOutsideQq) {
-    const CliRun run = RunList({"--quiet", "--site", "5", "instagram.com/someone"});
+    const CliRun run =
+        RunList({"--quiet", SiteOption(Category::Instagram), "instagram.com/someone"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("http://")) << run.err.toStdString();
 }

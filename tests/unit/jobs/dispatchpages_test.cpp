@@ -15,7 +15,7 @@ TEST_F(DispatchTest, ATiebaPostIsListedAsItsThreadPhotoPage) {
          "<html><a href=\"//tieba.baidu.com/f?kw=abc\">abc吧</a></html>");
     finds["TiebaListThread"] = 1;
 
-    const ListJobResult result = runList("https://tieba.baidu.com/p/123?pn=2", 1);
+    const ListJobResult result = runList("https://tieba.baidu.com/p/123?pn=2", Category::Baidu);
 
     EXPECT_EQ(calls(),
               (std::vector<OpCall>{
@@ -32,8 +32,8 @@ TEST_F(DispatchTest, APageTheDispatchCannotReadEndsItWithoutMessage) {
     site.route("GET", "tieba.baidu.com", "/p/123", site.resetMidBody());
     site.route("GET", "www.duitang.com", "/album/", site.resetMidBody());
 
-    runList("https://tieba.baidu.com/p/123", 1);
-    runList("https://www.duitang.com/album/?id=9", 18);
+    runList("https://tieba.baidu.com/p/123", Category::Baidu);
+    runList("https://www.duitang.com/album/?id=9", Category::HuabanDuitang);
 
     EXPECT_TRUE(calls().empty()) << Describe(calls());
     EXPECT_TRUE(prompt.informations().isEmpty());
@@ -42,7 +42,7 @@ TEST_F(DispatchTest, APageTheDispatchCannotReadEndsItWithoutMessage) {
 
 TEST_F(DispatchTest, ABaiduAddressWithoutUserPartTakesTheUserFromItsPage) {
     Page(site, "photo.baidu.com", "/someone", "<a href=\"/profile/someone\">me</a>");
-    runList("https://photo.baidu.com/someone", 1);
+    runList("https://photo.baidu.com/someone", Category::Baidu);
     EXPECT_EQ(calls(), (std::vector<OpCall>{{"BaiduListAlbums", "someone"}})) << Describe(calls());
     EXPECT_EQ(session.subType.load(), 0);
 }
@@ -53,8 +53,8 @@ TEST_F(DispatchTest, ARenrenNameIsTurnedIntoItsIdByTheOwnersPage) {
     finds["RenrenListAlbumsV7"] = 1;
     finds["RenrenListAlbumsPublic"] = 1;
 
-    runList("http://www.renren.com/someone", 3);
-    runList("http://page.renren.com/acme/album", 3);
+    runList("http://www.renren.com/someone", Category::Renren);
+    runList("http://page.renren.com/acme/album", Category::Renren);
 
     EXPECT_EQ(calls(), (std::vector<OpCall>{{"RenrenListAlbumsV7", "222"},
                                             {"RenrenListAlbumsPublic", "333"}}))
@@ -66,7 +66,8 @@ TEST_F(DispatchTest, ADuitangAlbumIsListedFromItsOwnerAndStartsAtOnce) {
          "<a user_id=\"7\">x</a><div class=\"dt-header-btm\"><a "
          "href=\"/people/?user_id=42\">me</a>");
 
-    const ListJobResult result = runList("https://www.duitang.com/album/?id=9", 18);
+    const ListJobResult result =
+        runList("https://www.duitang.com/album/?id=9", Category::HuabanDuitang);
 
     EXPECT_EQ(calls(), (std::vector<OpCall>{{"DuitangListAlbums", "42"}})) << Describe(calls());
     EXPECT_EQ(session.ownerFolder(), "堆糖_42/");
@@ -79,7 +80,8 @@ TEST_F(DispatchTest, ADuitangAlbumIsListedFromItsOwnerAndStartsAtOnce) {
 
 TEST_F(DispatchTest, ADuitangPageWithoutUserSaysSo) {
     Page(site, "www.duitang.com", "/people/", "<div class=\"dt-header-btm\">nobody</div>");
-    const ListJobResult result = runList("https://www.duitang.com/people/?id=x", 18);
+    const ListJobResult result =
+        runList("https://www.duitang.com/people/?id=x", Category::HuabanDuitang);
     EXPECT_TRUE(calls().empty());
     ASSERT_EQ(prompt.informations().size(), 1);
     EXPECT_TRUE(prompt.informations()[0].contains('\n'));
@@ -89,7 +91,7 @@ TEST_F(DispatchTest, ADuitangPageWithoutUserSaysSo) {
 
 TEST_F(DispatchTest, QqZoneAlbumsAreFollowedByTheShuoshuoPseudoAlbum) {
     finds["QzoneListAlbums"] = 2;
-    runList("12345", 0, 0);
+    runList("12345", Category::Qq, 0);
 
     ASSERT_EQ(session.albums.count(), 3);
     const AlbumInfo posts = session.albums.At(2);
@@ -104,11 +106,11 @@ TEST_F(DispatchTest, QqZoneAlbumsAreFollowedByTheShuoshuoPseudoAlbum) {
 }
 
 TEST_F(DispatchTest, WithNoQqZoneAlbumThePseudoAlbumNeedsCtrlHeld) {
-    runList("12345", 0, 0);
+    runList("12345", Category::Qq, 0);
     EXPECT_EQ(session.albums.count(), 0);
 
     keys.setCtrlHeld(true);
-    runList("12345", 0, 0);
+    runList("12345", Category::Qq, 0);
     EXPECT_EQ(albumNames(), QStringList{"说说里的图片"});
     EXPECT_EQ(prompt.informations().size(), 2); // the empty-list message both times
 }

@@ -160,7 +160,7 @@ TEST_F(DownloadJobs, StopDuringDownloadsEndsTheJobAfterTheAlbum) {
         stall(req, res);
     });
     session.updateSettings([](SettingsRecord& record) {
-        record.download[kPhotoSiteListType].timeoutSeconds = 60;
+        record.downloadFor(kPhotoSiteListType).timeoutSeconds = 60;
         return true;
     });
     const DownloadJobResult result = Download({0, 1});
@@ -266,7 +266,7 @@ TEST_F(DownloadJobs, NoTickedAlbumOrNoPictureOperationIsReported) {
     ListOwner();
     Download({});
     EXPECT_EQ(prompt.informations(), QStringList{QStringLiteral("请先勾选要下载的相册")});
-    session.listType = 23; // a category without a row in the table
+    session.listType = categoryAt(kCategoryCount + 2); // a category without a row in the table
     Download({0, 0});
     EXPECT_EQ(prompt.informations().count(QStringLiteral("Error ListType Code.")), 2);
 }

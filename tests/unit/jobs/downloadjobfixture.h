@@ -23,7 +23,7 @@
 namespace phodex::test {
 
 // A category of its own, so that the list job tests' row stays as it is.
-constexpr int kPhotoSiteListType = 22;
+constexpr Category kPhotoSiteListType = categoryAt(kCategoryCount + 1);
 constexpr PictureOp kPhotoSitePictureOp = "PhotoSiteListPhotos";
 constexpr PictureOp kPhotoSiteFallbackOp = "PhotoSiteListPhotosFallback";
 inline const QString kPictureHost = QStringLiteral("pics.testsite.example");
@@ -152,7 +152,7 @@ protected:
     }
     void SetOptions(std::uint16_t flags) {
         session.updateSettings([&](SettingsRecord& record) {
-            record.profiles[kPhotoSiteListType].optionFlags = flags;
+            record.profileFor(kPhotoSiteListType).optionFlags = flags;
             return true;
         });
     }

@@ -154,7 +154,7 @@ TEST_F(ListJobTest, AnAddressWithoutSchemeIsRefusedExceptForQq) {
     EXPECT_TRUE(site.requests().empty());
 
     // A bare QQ number is what the QQ category expects.
-    runList(QStringLiteral("12345"), 0, 0);
+    runList(QStringLiteral("12345"), Category::Qq, 0);
     EXPECT_EQ(prompt.informations().size(), 2);
     EXPECT_TRUE(prompt.informations()[1].startsWith("没有获取到相册"));
 }

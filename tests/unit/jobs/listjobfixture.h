@@ -34,7 +34,7 @@ protected:
     }
 
     // The Get List button and a wait for the job's thread, as the window does it.
-    ListJobResult runList(const QString& address, int listType = kTestSiteListType,
+    ListJobResult runList(const QString& address, Category listType = kTestSiteListType,
                           int subTypeBox = kNoSubType) {
         EXPECT_EQ(job.pressGetList(ListJobRequest{address, listType, subTypeBox}),
                   ListStart::Started);

@@ -76,7 +76,7 @@ TEST(SiteTableTest, AFamilyWritesEveryOperationItsRowsNameOrNoneYet) {
 // Each category has rows and exactly one dispatch that takes every address no
 // other dispatch claims: with two, the second could never run.
 TEST(SiteTableTest, EveryCategoryHasRowsAndOneCatchAllDispatch) {
-    std::map<int, int> catchAll;
+    std::map<Category, int> catchAll;
     for (const SiteFamily& family : SiteFamilies()) {
         for (const SiteDispatch& dispatch : family.dispatches) {
             EXPECT_TRUE(bool(dispatch.run)) << family.name;
@@ -85,9 +85,9 @@ TEST(SiteTableTest, EveryCategoryHasRowsAndOneCatchAllDispatch) {
         }
     }
     const SiteTable table = MakeSiteTable();
-    for (int listType = 0; listType < kCategoryCount; ++listType) {
-        EXPECT_TRUE(table.hasCategory(listType)) << listType;
-        EXPECT_EQ(catchAll[listType], 1) << listType;
+    for (int index = 0; index < kCategoryCount; ++index) {
+        EXPECT_TRUE(table.hasCategory(categoryAt(index))) << index;
+        EXPECT_EQ(catchAll[categoryAt(index)], 1) << index;
     }
     EXPECT_EQ(catchAll.size(), size_t(kCategoryCount));
 }
@@ -95,39 +95,39 @@ TEST(SiteTableTest, EveryCategoryHasRowsAndOneCatchAllDispatch) {
 // Which picture operations serve a category and variant.
 TEST(SiteTableTest, VariantsFindTheirPictureOperations) {
     struct Case {
-        int listType;
+        Category listType;
         int subType;
         std::vector<PictureOp> pictures; // empty: no row
     } cases[] = {
-        {0, 0, {"QzoneListPhotos", "QzoneListPhotosV2"}},
-        {0, 2, {"TencentWeiboListPhotos"}},
-        {0, 5, {}},
-        {1, 0, {"BaiduListPhotos"}},
-        {1, -1, {"TiebaListThreadPhotos"}},
-        {2, -1, {"NeteaseListPhotos"}},
-        {3, 0, {"RenrenListPhotos", "RenrenListPhotos2", "RenrenListPhotos3"}},
-        {3, -1, {}},
-        {4, 2, {"WeiboListPhotos"}},
-        {4, 3, {}},
-        {7, -1, {"YupooClassicListPhotos"}},
-        {10, 0, {"PchomeListPhotos"}},
-        {10, 2, {"DoubanListPhotos"}},
-        {11, -1, {"TaobaoListPhotos"}},
-        {11, 5, {"AliExpressListImagePaths"}},
-        {13, 1, {"BabytreeListPhotosFallback"}},
-        {16, 1, {"ZolProductPhotos"}},
-        {16, -1, {"JdListPhotos"}},
-        {18, -1, {"HuabanListPhotos"}},
-        {21, -1, {}},
+        {Category::Qq, 0, {"QzoneListPhotos", "QzoneListPhotosV2"}},
+        {Category::Qq, 2, {"TencentWeiboListPhotos"}},
+        {Category::Qq, 5, {}},
+        {Category::Baidu, 0, {"BaiduListPhotos"}},
+        {Category::Baidu, -1, {"TiebaListThreadPhotos"}},
+        {Category::Netease, -1, {"NeteaseListPhotos"}},
+        {Category::Renren, 0, {"RenrenListPhotos", "RenrenListPhotos2", "RenrenListPhotos3"}},
+        {Category::Renren, -1, {}},
+        {Category::Sina, 2, {"WeiboListPhotos"}},
+        {Category::Sina, 3, {}},
+        {Category::Yupoo, -1, {"YupooClassicListPhotos"}},
+        {Category::PchomeDouban, 0, {"PchomeListPhotos"}},
+        {Category::PchomeDouban, 2, {"DoubanListPhotos"}},
+        {Category::Shops, -1, {"TaobaoListPhotos"}},
+        {Category::Shops, 5, {"AliExpressListImagePaths"}},
+        {Category::Babytree, 1, {"BabytreeListPhotosFallback"}},
+        {Category::Jd, 1, {"ZolProductPhotos"}},
+        {Category::Jd, -1, {"JdListPhotos"}},
+        {Category::HuabanDuitang, -1, {"HuabanListPhotos"}},
+        {categoryAt(kCategoryCount), -1, {}},
     };
     const SiteTable table = MakeSiteTable();
     for (const Case& c : cases) {
         const SiteRow* row = table.rowFor(c.listType, c.subType);
         if (c.pictures.empty()) {
-            EXPECT_EQ(row, nullptr) << c.listType << "/" << c.subType;
+            EXPECT_EQ(row, nullptr) << categoryIndex(c.listType) << "/" << c.subType;
         } else {
-            ASSERT_NE(row, nullptr) << c.listType << "/" << c.subType;
-            EXPECT_EQ(row->pictureOps, c.pictures) << c.listType << "/" << c.subType;
+            ASSERT_NE(row, nullptr) << categoryIndex(c.listType) << "/" << c.subType;
+            EXPECT_EQ(row->pictureOps, c.pictures) << categoryIndex(c.listType) << "/" << c.subType;
         }
     }
 }

@@ -15,7 +15,7 @@
 namespace phodex::test {
 
 // The category the test site is registered under, beyond the built-in ones.
-constexpr int kTestSiteListType = 21;
+constexpr Category kTestSiteListType = categoryAt(kCategoryCount);
 constexpr ListOp kTestSiteListOp = "TestSiteListAlbums";
 inline const QString kTestSiteHost = QStringLiteral("album.testsite.example");
 
