@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "net/cancel.h"
+
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -15,17 +18,12 @@ public:
     void set(T value) { settle(std::move(value)); }
     void cancel() { settle(std::nullopt); }
 
-    // The answer; nullopt when cancelled or when `limit` passed first.
+    // The answer; nullopt when cancelled, when `limit` passed first or when
+    // the waiting thread's job was stopped meanwhile.
     std::optional<T> waitFor(std::chrono::milliseconds limit) {
-        std::unique_lock lock(m_mutex);
-        m_cv.wait_for(lock, limit, [this] { return m_settled; });
-        return m_value;
+        return waitUntil(std::chrono::steady_clock::now() + limit);
     }
-    std::optional<T> wait() {
-        std::unique_lock lock(m_mutex);
-        m_cv.wait(lock, [this] { return m_settled; });
-        return m_value;
-    }
+    std::optional<T> wait() { return waitUntil(std::chrono::steady_clock::time_point::max()); }
     bool settled() const {
         std::lock_guard lock(m_mutex);
         return m_settled;
@@ -41,6 +39,22 @@ public:
     }
 
 private:
+    // A job's stop flag may be raised by a signal handler, which cannot wake
+    // the condition variable: the wait looks at it at this pace.
+    static constexpr std::chrono::milliseconds kLookAgain{50};
+
+    std::optional<T> waitUntil(std::chrono::steady_clock::time_point end) {
+        std::unique_lock lock(m_mutex);
+        while (!m_settled && !ThreadCancelled()) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= end)
+                break;
+            m_cv.wait_for(lock,
+                          std::min<std::chrono::steady_clock::duration>(end - now, kLookAgain));
+        }
+        return m_value;
+    }
+
     void settle(std::optional<T> value) {
         {
             std::lock_guard lock(m_mutex);

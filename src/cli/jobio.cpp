@@ -3,6 +3,8 @@
 
 #include "cli/output.h"
 #include "core/session.h"
+#include "jobs/downloadjob.h"
+#include "jobs/listjob.h"
 
 #include <QRegularExpression>
 
@@ -60,12 +62,9 @@ void onInterrupt(int) {
     }
     g_interrupted = 1;
     if (Session* session = g_session.load()) {
-        int running = kListRunning;
-        session->listState.compare_exchange_strong(running, kListStopRequested);
-        if (session->downState.load() != kDownIdle) {
-            session->downState = kDownStopRequested;
-            session->stopFlag = true;
-        }
+        RequestListStop(*session);
+        if (session->downState.load() != kDownIdle)
+            RequestDownloadStop(*session);
     }
 }
 

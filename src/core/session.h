@@ -44,7 +44,10 @@ public:
 
     std::atomic<int> listState{kListIdle};
     std::atomic<int> downState{kDownIdle};
-    std::atomic<bool> stopFlag{false};         // the download manager ends when it sees it
+    // Raised by a stop request: every fetch and pacing wait of the job's
+    // thread ends early (net/cancel.h); the download manager ends too.
+    std::atomic<bool> listStopFlag{false};
+    std::atomic<bool> stopFlag{false};         // the download job's and the picture-list job's
     std::atomic<bool> downloadsRunning{false}; // a download manager is running
     std::atomic<bool> ready{false};            // start-up has finished
     std::atomic<bool> startAtOnce{false}; // the dispatch asks for a download right after listing

@@ -3,6 +3,7 @@
 
 #include "core/seams/jobobserver.h"
 #include "download/worker.h"
+#include "net/cancel.h"
 #include "net/pacer.h"
 
 #include <QLoggingCategory>
@@ -32,7 +33,11 @@ public:
         : m_list(list), m_params(params), m_stop(stop), m_total(int(list.urls.size())) {}
 
     void workerLoop() {
+        // The single-thread pause ends early on a stop.
+        const CancelScope stoppable(&m_stop);
         for (int index = m_next.fetch_add(1); index < m_total; index = m_next.fetch_add(1)) {
+            if (m_stop.load())
+                return;
             if (m_params.threads == 1 && index > 0)
                 pacer().sleepMs(kSingleThreadPauseMs);
             if (m_stop.load())

@@ -6,10 +6,9 @@
 #include "core/seams/userprompt.h"
 #include "jobs/addpicture.h"
 #include "jobs/downloadjobfolder.h"
+#include "net/cancel.h"
 #include "settings/extension.h"
 #include "settings/makefolder.h"
-
-#include <system_error>
 
 namespace phodex {
 
@@ -31,17 +30,13 @@ void RequestDownloadStop(Session& session) {
 DownloadJob::DownloadJob(const JobEnv& env) : m_env(env) {}
 
 DownloadJob::~DownloadJob() {
-    std::lock_guard lock(m_threadMutex);
-    if (m_thread.joinable()) {
+    if (m_env.session.downState.load() != kDownIdle)
         RequestDownloadStop(m_env.session);
-        m_thread.join();
-    }
+    m_thread.join();
 }
 
 void DownloadJob::wait() {
-    std::lock_guard lock(m_threadMutex);
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.join();
 }
 
 DownloadJobResult DownloadJob::lastResult() const {
@@ -66,12 +61,9 @@ DownloadStart DownloadJob::pressDownload(const DownloadJobRequest& request) {
         RequestDownloadStop(s);
         return DownloadStart::StopRequested;
     }
-    std::lock_guard lock(m_threadMutex);
-    if (m_thread.joinable())
-        m_thread.join(); // the previous job has passed its last step already
-    try {
-        m_thread = std::thread([this, request] { body(request); });
-    } catch (const std::system_error&) {
+    // The previous job's thread has passed its last step already.
+    std::error_code error;
+    if (!m_thread.start([this, request] { body(request); }, error)) {
         m_env.prompt.information(QStringLiteral("Create thread:GetListFunc failed."));
         s.downState = kDownIdle;
         return DownloadStart::Failed;
@@ -110,6 +102,7 @@ std::optional<QString> DownloadJob::makeBasePath(const QString& savePath) {
 
 void DownloadJob::body(const DownloadJobRequest& request) {
     Session& s = m_env.session;
+    const CancelScope stoppable(&s.stopFlag);
     ExtensionSettings extension = s.extension();
     ReadExtensionSettings(s.workDir, extension);
     s.setExtension(extension);

@@ -3,6 +3,7 @@
 
 #include "core/jobcontext.h"
 #include "core/session.h"
+#include "jobs/jobthread.h"
 
 #include <QString>
 
@@ -10,7 +11,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace phodex {
@@ -75,15 +75,14 @@ private:
     void downloadAlbum(DownloadJobContext& ctx, bool afterStop, DownloadJobResult& result);
 
     JobEnv m_env;
-    std::mutex m_threadMutex; // m_thread
-    std::thread m_thread;
     mutable std::mutex m_mutex; // m_result, m_ctx
     DownloadJobResult m_result;
     DownloadJobContext* m_ctx = nullptr;
+    JobThread m_thread; // last: it ends before the rest goes
 };
 
-// Asks a running download job to stop: downState 3 and the stop flag, both
-// lock-free, so a signal handler may call it.
+// Asks a running download or picture-list job to stop: downState 3 and the
+// stop flag, both lock-free, so a signal handler may call it.
 void RequestDownloadStop(Session& session);
 
 } // namespace phodex

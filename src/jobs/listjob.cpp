@@ -7,10 +7,9 @@
 #include "download/sanitizename.h"
 #include "jobs/dispatch.h"
 #include "jobs/listjobcontext.h"
+#include "net/cancel.h"
 #include "settings/extension.h"
 #include "text/componentlimit.h"
-
-#include <system_error>
 
 namespace phodex {
 
@@ -30,26 +29,23 @@ QString FolderLevel(QString text) {
 
 } // namespace
 
+void RequestListStop(Session& session) {
+    int state = kListRunning;
+    if (session.listState.compare_exchange_strong(state, kListStopRequested) ||
+        state == kListStopRequested)
+        session.listStopFlag = true;
+}
+
 ListJob::ListJob(const JobEnv& env, std::function<void()> pressDownload)
     : m_env(env), m_pressDownload(std::move(pressDownload)) {}
 
 ListJob::~ListJob() {
-    if (m_thread.joinable()) {
-        int running = kListRunning;
-        m_env.session.listState.compare_exchange_strong(running, kListStopRequested);
-        m_thread.join();
-    }
+    RequestListStop(m_env.session);
+    m_thread.join();
 }
 
-// On the job's own thread (an observer reacting to the job's last call) the
-// thread cannot join itself; it is let go to end on its own.
 void ListJob::wait() {
-    if (!m_thread.joinable())
-        return;
-    if (m_thread.get_id() == std::this_thread::get_id())
-        m_thread.detach();
-    else
-        m_thread.join();
+    m_thread.join();
 }
 
 ListJobResult ListJob::lastResult() const {
@@ -63,6 +59,7 @@ bool ListJob::prepare(const ListJobRequest& request) {
     int idle = kListIdle;
     if (!s.listState.compare_exchange_strong(idle, kListRunning))
         return false;
+    s.listStopFlag = false;
     wait(); // the previous job's thread has passed its last step already
     s.albums.clear();
     m_env.observer.albumsCleared();
@@ -77,15 +74,13 @@ ListStart ListJob::pressGetList(const ListJobRequest& request) {
     if (!s.ready.load())
         return ListStart::NotReady;
     if (!prepare(request)) {
-        int running = kListRunning;
-        s.listState.compare_exchange_strong(running, kListStopRequested);
+        RequestListStop(s);
         return ListStart::StopRequested;
     }
-    try {
-        m_thread = std::thread([this, request] { body(request); });
-    } catch (const std::system_error& e) {
+    std::error_code error;
+    if (!m_thread.start([this, request] { body(request); }, error)) {
         m_env.prompt.information(
-            QStringLiteral("无法启动获取相册的线程(错误号%1)").arg(e.code().value()));
+            QStringLiteral("无法启动获取相册的线程(错误号%1)").arg(error.value()));
         s.listState = kListIdle;
         return ListStart::Failed;
     }
@@ -101,6 +96,7 @@ std::optional<ListJobResult> ListJob::run(const ListJobRequest& request) {
 
 void ListJob::body(const ListJobRequest& request) {
     Session& s = m_env.session;
+    const CancelScope stoppable(&s.listStopFlag);
     JobObserver& observer = m_env.observer;
     ExtensionSettings extension = s.extension();
     ReadExtensionSettings(s.workDir, extension);

@@ -3,13 +3,13 @@
 
 #include "core/jobcontext.h"
 #include "core/session.h"
+#include "jobs/jobthread.h"
 
 #include <QString>
 
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace phodex {
 
@@ -61,9 +61,13 @@ private:
 
     JobEnv m_env;
     std::function<void()> m_pressDownload;
-    std::thread m_thread;
     mutable std::mutex m_resultMutex;
     ListJobResult m_result;
+    JobThread m_thread; // last: it ends before the rest goes
 };
+
+// Asks a running list job to stop: its state and its stop flag, both
+// lock-free, so a signal handler may call it.
+void RequestListStop(Session& session);
 
 } // namespace phodex

@@ -2,6 +2,7 @@
 #include "jobs/picturelistjob.h"
 
 #include "core/seams/jobobserver.h"
+#include "core/seams/userprompt.h"
 #include "core/webaddress.h"
 #include "download/manager.h"
 #include "download/postprocess.h"
@@ -9,6 +10,7 @@
 #include "jobs/downloadjob.h"
 #include "jobs/downloadjoblist.h"
 #include "jobs/picturewalk.h"
+#include "net/cancel.h"
 
 namespace phodex {
 
@@ -38,27 +40,32 @@ public:
 PictureListJob::PictureListJob(const JobEnv& env) : m_env(env) {}
 
 PictureListJob::~PictureListJob() {
-    std::lock_guard lock(m_threadMutex);
-    if (m_thread.joinable()) {
+    if (m_env.session.downState.load() != kDownIdle)
         RequestDownloadStop(m_env.session);
-        m_thread.join();
-    }
+    m_thread.join();
 }
 
 void PictureListJob::wait() {
-    std::lock_guard lock(m_threadMutex);
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.join();
 }
 
-bool PictureListJob::begin() {
+bool PictureListJob::start(std::function<void()> body) {
     int idle = kDownIdle;
     if (!m_env.session.downState.compare_exchange_strong(idle, kDownRunning))
         return false;
     m_env.session.stopFlag = false;
-    if (m_thread.joinable())
-        m_thread.join(); // the previous run has passed its last step
     m_env.observer.jobStateChanged(JobKind::Download, kDownRunning);
+    // The previous run has passed its last step already.
+    std::error_code error;
+    if (!m_thread.start(
+            [this, body = std::move(body)] {
+                const CancelScope stoppable(&m_env.session.stopFlag);
+                body();
+            },
+            error)) {
+        m_env.prompt.information(QStringLiteral("Create thread:GetListFunc failed."));
+        end(QString());
+    }
     return true;
 }
 
@@ -72,20 +79,12 @@ void PictureListJob::end(const QString& status) {
 
 bool PictureListJob::startImport(const QStringList& addresses, const QString& folder,
                                  const DownloadParams& params) {
-    std::lock_guard lock(m_threadMutex);
-    if (!begin())
-        return false;
-    m_thread = std::thread([=, this] { runImport(addresses, folder, params); });
-    return true;
+    return start([=, this] { runImport(addresses, folder, params); });
 }
 
 bool PictureListJob::startExport(const std::vector<int>& albums, Category listType,
                                  const QString& path) {
-    std::lock_guard lock(m_threadMutex);
-    if (!begin())
-        return false;
-    m_thread = std::thread([=, this] { runExport(albums, listType, path); });
-    return true;
+    return start([=, this] { runExport(albums, listType, path); });
 }
 
 void PictureListJob::runImport(const QStringList& addresses, const QString& folder,

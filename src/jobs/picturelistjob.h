@@ -2,12 +2,12 @@
 #pragma once
 
 #include "core/jobcontext.h"
+#include "jobs/jobthread.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <mutex>
-#include <thread>
+#include <functional>
 #include <vector>
 
 namespace phodex {
@@ -34,15 +34,14 @@ private:
     // fallback addresses; on the calling thread, with downState running.
     static QStringList ListAlbumPictures(const JobEnv& env, Category listType, int albumIndex);
 
-    bool begin();
+    bool start(std::function<void()> body);
     void end(const QString& status);
     void runImport(const QStringList& addresses, const QString& folder,
                    const DownloadParams& params);
     void runExport(const std::vector<int>& albums, Category listType, const QString& path);
 
     JobEnv m_env;
-    std::mutex m_threadMutex;
-    std::thread m_thread;
+    JobThread m_thread; // last: it ends before the rest goes
 };
 
 } // namespace phodex

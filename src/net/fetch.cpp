@@ -53,6 +53,8 @@ bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags) {
             return false;
         // The pause follows every failed attempt, the last one too.
         pacer().sleepMs(qint64(request.pauseSeconds) * 1000);
+        if (isCancelled(request))
+            return false;
     }
     return false;
 }

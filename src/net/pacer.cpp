@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "net/pacer.h"
 
+#include "net/cancel.h"
+
 #include <QDateTime>
 #include <QRandomGenerator>
-#include <QThread>
 #include <atomic>
 
 namespace phodex {
@@ -12,10 +13,8 @@ namespace {
 
 class RealPacer final : public Pacer {
 public:
-    void sleepMs(qint64 ms) override {
-        if (ms > 0)
-            QThread::msleep(static_cast<unsigned long>(ms));
-    }
+    // A stop of the thread's job ends the wait early.
+    void sleepMs(qint64 ms) override { SleepUnlessCancelled(ms); }
     qint64 nowMs() override { return QDateTime::currentMSecsSinceEpoch(); }
     quint32 random(quint32 bound) override {
         return bound == 0 ? 0 : QRandomGenerator::global()->bounded(bound);

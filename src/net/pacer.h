@@ -11,6 +11,8 @@ namespace phodex {
 class Pacer {
 public:
     virtual ~Pacer() = default;
+    // The real pacer's wait ends early when the calling thread's job is
+    // stopped (net/cancel.h).
     virtual void sleepMs(qint64 ms) = 0;
     // Milliseconds since the Unix epoch.
     virtual qint64 nowMs() = 0;

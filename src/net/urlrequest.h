@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "net/cancel.h"
+
 #include <QByteArray>
 #include <QString>
+
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -39,13 +42,14 @@ struct CUrlRequest {
     std::uint32_t minLength = 0; // accepted bodies are longer than this
     std::uint8_t attempts = 1;
     std::uint8_t pauseSeconds = 1;
-    // When set and raised, ends the transfer in flight and gives up the
-    // remaining attempts (the program is stopping).
+    // When raised, ends the transfer in flight and gives up the remaining
+    // attempts (the program is stopping). Unset: the stop flag of the job
+    // the fetching thread works for (net/cancel.h).
     const std::atomic<bool>* cancel = nullptr;
 };
 
 inline bool isCancelled(const CUrlRequest& request) {
-    return request.cancel && request.cancel->load(std::memory_order_relaxed);
+    return request.cancel ? request.cancel->load(std::memory_order_relaxed) : ThreadCancelled();
 }
 
 // The result of a fetch; callers reuse one across requests.

@@ -99,6 +99,9 @@ void CPhodexDlg::prepared() {
 }
 
 void CPhodexDlg::closeEvent(QCloseEvent* event) {
+    // The window goes at once; the jobs' stop flags end their fetches and
+    // waits, so the joins below are short.
+    hide();
     stopWorkers();
     if (m_splash)
         m_splash->close();
@@ -112,8 +115,7 @@ void CPhodexDlg::stopWorkers() {
         return;
     m_closing = true;
     m_addTimer.stop();
-    int running = kListRunning;
-    m_session.listState.compare_exchange_strong(running, kListStopRequested);
+    RequestListStop(m_session);
     if (m_session.downState.load() != kDownIdle)
         RequestDownloadStop(m_session);
     m_prompt.shutdown();
