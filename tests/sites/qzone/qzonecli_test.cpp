@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QProcess>
 
+#include <csignal>
+#include <thread>
+
 namespace phodex::test {
 namespace {
 
@@ -22,6 +25,10 @@ protected:
         serveQzone();
         serve("sznu.photo.qq.com", "/cgi-bin/common/cgi_view_album_v2",
               Fixture("qzone/photos-empty.jsonp"));
+        writeLogin();
+    }
+
+    void writeLogin() {
         QFile cookies(workDir.filePath(u"login.txt"_s));
         ASSERT_TRUE(cookies.open(QIODevice::WriteOnly));
         cookies.write(".qq.com\tTRUE\t/\tFALSE\t0\tuin\to0012345\n"
@@ -29,13 +36,17 @@ protected:
                       ".qzone.qq.com\tTRUE\t/\tFALSE\t0\tp_skey\tpskey-abc\n");
     }
 
-    CliRun cli(const QStringList& arguments) {
+    void start(QProcess& process, const QStringList& arguments) {
         QStringList all{u"--work-dir"_s, workDir.path(), u"--cacert"_s, testCaFile()};
         for (const QString& rule : site.connectToRules())
             all << u"--connect-to"_s << rule;
-        QProcess process;
         process.setWorkingDirectory(workDir.path());
         process.start(QStringLiteral(PHODEX_CLI), all + arguments);
+    }
+
+    CliRun cli(const QStringList& arguments) {
+        QProcess process;
+        start(process, arguments);
         EXPECT_TRUE(process.waitForFinished(120000)) << process.errorString().toStdString();
         return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                       QString::fromUtf8(process.readAllStandardError())};
@@ -73,6 +84,34 @@ TEST_F(QzoneCliTest, ALoginTheSiteAsksForIsOneMessageAboutTheWindowOrCookies) {
     EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
     EXPECT_EQ(run.err.count(u"this site wants a login"_s), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(u"--cookies FILE"_s)) << run.err.toStdString();
+}
+
+// The album list never answers: the page would wait out its read time-out and
+// then the pauses between attempts. Ctrl-C ends the fetch in flight and the
+// pauses at once.
+class QzoneCliInterruptTest : public QzoneCliTest {
+protected:
+    void SetUp() override {
+        QqSiteTest::SetUp();
+        serve(kUserHost, kRoutePath, Fixture("qzone/route.json"));
+        site.route("GET", kProxyHost, kAlbumListPath, site.stall());
+        writeLogin();
+    }
+};
+
+TEST_F(QzoneCliInterruptTest, CtrlCDuringAStalledListingEndsTheCommandAtOnce) {
+    QProcess process;
+    start(process, {u"--cookies"_s, workDir.filePath(u"login.txt"_s), u"list"_s, kOwner});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    for (int i = 0; i < 400 && site.countOf(kAlbumListPath) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    ASSERT_EQ(site.countOf(kAlbumListPath), 1) << "the listing reached the album list";
+    ::kill(pid_t(process.processId()), SIGINT);
+    // Far below the page's read time-out and the pauses that would follow.
+    ASSERT_TRUE(process.waitForFinished(5000)) << "still running 5 s after Ctrl-C";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 3) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(site.countOf(kAlbumListPath), 1);
 }
 
 } // namespace
