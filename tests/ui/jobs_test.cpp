@@ -4,6 +4,8 @@
 #include "adapters/common/dispatchkit.h"
 #include "settings/record.h"
 
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QProgressBar>
 
 namespace phodex::test {
@@ -146,10 +148,18 @@ TEST_F(WindowTest, ClosingWithJobsRunningStopsAndWaitsForThem) {
     ListInWindow();
     Button(Control::SelectAll)->click();
     Button(Control::Download)->click();
-    ASSERT_TRUE(WaitFor([this] { return session.downState.load() == kDownRunning; }));
+    ASSERT_TRUE(WaitFor([this] { return site.countOf("/p/*") > 0; }));
+    QElapsedTimer closing;
+    closing.start();
     window->close();
+    // Generous: stalled transfers would otherwise hold the close for their time-out.
+    EXPECT_LT(closing.elapsed(), 5000);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(session.downState.load(), kDownIdle);
     EXPECT_TRUE(dialogs.isShutDown());
+    QDirIterator parts(saveDir.path(), {QStringLiteral("*.part")}, QDir::Files | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    EXPECT_FALSE(parts.hasNext()) << "a part file was left: " << parts.next().toStdString();
 }
 
 } // namespace
