@@ -4,6 +4,7 @@
 #include "browser/webbrowser.h"
 #include "browser/webbrowserbridge.h"
 #include "browserworld.h"
+#include "net/cancel.h"
 #include "net/cookiejar.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include <tuple>
 
 namespace phodex {
@@ -126,6 +129,39 @@ TEST_F(BrowserBridgeTest, LoginModeFourWindowClosesByItselfAndTheWorkerGoesOn) {
     WaitFor([] { return false; }, 50ms); // the closed window's deletion
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<QDialog*>(window) && window->isVisible());
+}
+
+// A stop of the worker's job (the window closing, Ctrl-C) ends its wait for a
+// login the user has not finished.
+TEST_F(BrowserBridgeTest, AJobStopEndsTheWaitForALoginWindow) {
+    BrowserWorld::site().page("/login/user", HtmlPage("login", "<p>log in here</p>"));
+    std::atomic<bool> stop{false};
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        const CancelScope stoppable(&stop);
+        bridge.loginAndWait(Yupoo("/login/user"), 0);
+        returned = true;
+    });
+    const auto loginShown = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog*>(window) && window->isVisible())
+                return true;
+        }
+        return false;
+    };
+    WaitFor(loginShown, 30s);
+    ASSERT_TRUE(loginShown());
+    EXPECT_FALSE(returned.load());
+    stop = true;
+    WaitFor([&] { return returned.load(); }, 5s);
+    EXPECT_TRUE(returned.load()) << "the worker still waits for the login window";
+    if (!returned.load()) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(window))
+                dialog->reject();
+        }
+    }
+    worker.join();
 }
 
 TEST(BrowserBridgeWithoutWindows, ALoginIsOneMessageAndNoWindow) {
