@@ -5,6 +5,7 @@
 #include "browser/dlgwebopen.h"
 #include "browser/pagecapture.h"
 #include "browser/webbrowser.h"
+#include "net/cancel.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -94,7 +95,8 @@ std::optional<T> WebBrowserBridge::awaitHere(const Start<T>& start,
     QTimer wake; // the loop looks at the answer at least this often
     wake.start(50);
     QEventLoop loop;
-    while (!answer->settled() && !deadline.hasExpired())
+    // The job's stop (Ctrl-C on the command line) ends the wait too.
+    while (!answer->settled() && !deadline.hasExpired() && !ThreadCancelled())
         loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     m_waitingHere = false;
     return answer->waitFor(milliseconds(0));
