@@ -2,7 +2,7 @@
 # `make run` and `make test` do all the set-up a fresh Debian 12 machine needs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run test test-default test-asan clean format
+.PHONY: deps build build-asan run test test-default test-asan test-quick clean format
 
 deps:
 	./scripts/install-deps
@@ -19,10 +19,14 @@ run: build
 	@if [ -x build/src/app/phodex ]; then build/src/app/phodex; else build/src/cli/phodex-cli --help; fi
 
 test-default: build
-	ctest --preset default
+	ctest --preset default -j $(JOBS)
 
 test-asan: build-asan
-	ctest --preset asan
+	ctest --preset asan -j $(JOBS)
+
+# The unit, harness and site tests of the default build: the quick check while working.
+test-quick: build
+	ctest --preset default -j $(JOBS) -L '^(unit|sites|support)$$'
 
 test: test-default test-asan
 

@@ -30,6 +30,10 @@ function(phodex_add_test_folder name)
   target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(test_${name} PRIVATE
     PHODEX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+  # Labelled by the folder below tests/ (unit, sites, ui, browser, cli), so
+  # that a quick run can pick the fast kinds.
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" kind "${folder}")
   gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 300)
+                       PROPERTIES TIMEOUT 300 LABELS ${kind})
 endfunction()
