@@ -19,14 +19,14 @@ run: build
 	@if [ -x build/src/app/phodex ]; then build/src/app/phodex; else build/src/cli/phodex-cli --help; fi
 
 test-default: build
-	ctest --preset default -j $(JOBS)
+	ctest --preset default
 
 test-asan: build-asan
-	ctest --preset asan -j $(JOBS)
+	ctest --preset asan
 
 # The unit, harness and site tests of the default build: the quick check while working.
 test-quick: build
-	ctest --preset default -j $(JOBS) -L '^(unit|sites|support)$$'
+	ctest --preset default -L '^(unit|sites|support)$$'
 
 test: test-default test-asan
 
