@@ -43,6 +43,8 @@ constexpr std::array kHosts = {
     SiteHostEntry{DuitangMarker, Marker, u"duitang.com"},
     SiteHostEntry{LofterMarker, Marker, u"lofter.com"},
     SiteHostEntry{TopitMarker, Marker, u".topit."},
+    // The domain of the picture hosts the site's feeds point at (f1, f2, ...).
+    SiteHostEntry{TopitPictureMarker, Marker, u".topitme."},
     SiteHostEntry{TiebaHost, HostName, u"tieba.baidu.com"},
     SiteHostEntry{NeteasePpMarker, Marker, u".pp.163.com"},
     SiteHostEntry{RenrenHost, HostName, u"www.renren.com"},

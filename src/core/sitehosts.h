@@ -56,6 +56,7 @@ enum class HostRole : int {
     DuitangMarker,
     LofterMarker,
     TopitMarker,
+    TopitPictureMarker,
     // Hosts and address forms the list dispatch tells apart.
     TiebaHost,
     NeteasePpMarker, // NetEase photo sets: the ".pp." subdomain form

@@ -17,8 +17,11 @@ constexpr std::uint32_t kWorkerTimeoutMs = 20000;
 // A Topit picture this small is the site's placeholder, not the picture.
 constexpr qint64 kTopitPlaceholderBytes = 600;
 
+// The site's own domain, or the domain of the picture hosts its feeds name:
+// the addresses the Topit picture operation makes are on the latter.
 bool IsTopitAddress(const QString& address) {
-    return address.indexOf(SiteHosts::get(HostRole::TopitMarker), 1) >= 1;
+    return address.indexOf(SiteHosts::get(HostRole::TopitMarker), 1) >= 1 ||
+           address.indexOf(SiteHosts::get(HostRole::TopitPictureMarker), 1) >= 1;
 }
 
 // Names come from the naming rules and are single components; anything else

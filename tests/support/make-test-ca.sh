@@ -32,7 +32,7 @@ domains=(
   hupu.com hupucdn.com hoopchina.com.cn
   jd.com m.jd.com jd.hk 360buyimg.com
   szwego.com huaban.com huabanimg.com huabanpro.com duitang.com
-  topit.me
+  topit.me topitme.com
 )
 
 alt="DNS:localhost,IP:127.0.0.1,IP:::1"

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/portfolio/portfolioadapters.h"
+#include "download/worker.h"
 #include "portfoliosite.h"
+
+#include <QFile>
 
 namespace phodex::test {
 namespace {
@@ -88,6 +91,48 @@ TEST_F(TopitTest, AFeedPageWithoutPicturesEndsTheAlbumEvenWhenItLinksOn) {
     runPictures(TopitListPhotos, addAlbum(album));
     EXPECT_EQ(targetsAsked(kTopitHost), (std::vector<std::string>{"/broad?type=album&id=7&p=1"}));
     EXPECT_TRUE(urls().isEmpty());
+}
+
+// The site answers a picture it has no original of with a small placeholder:
+// under 600 bytes the large copy, the entry's second address, replaces it.
+TEST_F(TopitTest, APlaceholderOriginalGivesWayToTheLargeCopy) {
+    servePagesBy(kTopitHost, "/broad", "p",
+                 {{"1", Fixture("topit/photos-1.html")}, {"2", Fixture("topit/photos-2.html")}});
+    AlbumInfo album;
+    album.name = u"街拍"_s;
+    album.key = u"https://www.topit.me/album/501"_s;
+    runPictures(TopitListPhotos, addAlbum(album));
+    ASSERT_GE(urls().size(), 2);
+
+    const std::string placeholder(599, 'p');
+    const std::string original(600, 'o');
+    const std::string large(5000, 'l');
+    const auto answer = [](std::string body) {
+        return [body](const httplib::Request&, httplib::Response& res) {
+            res.set_content(body, "image/jpeg");
+        };
+    };
+    site.route("GET", "f1.topitme.com", "/o/2024/a1.jpg", answer(placeholder));
+    site.route("GET", "f1.topitme.com", "/o/2024/a2.jpg", answer(original));
+    site.route("GET", "f1.topitme.com", "/l/*", answer(large));
+
+    CDownList list = downList;
+    list.folder = saveDir.path() + u'/';
+    DownloadParams params;
+    params.threads = 1;
+    params.timeoutSeconds = 10;
+    const struct {
+        int index;
+        const std::string& kept;
+    } cases[] = {{0, large}, {1, original}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(DownloadPicture(list, c.index, params, nullptr)) << c.index;
+        QFile file(list.folder + list.names.at(c.index));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        EXPECT_EQ(file.readAll().toStdString(), c.kept) << c.index;
+    }
+    EXPECT_EQ(site.countOf("/l/2024/a1.jpg"), 1);
+    EXPECT_EQ(site.countOf("/l/2024/a2.jpg"), 0) << "a 600-byte original is the picture";
 }
 
 } // namespace
