@@ -82,6 +82,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{PocoHost, HostName, u"www.poco.cn"},
     SiteHostEntry{HupuMemberHost, HostName, u"my.hupu.com"},
     SiteHostEntry{TopitHost, HostName, u"www.topit.me"},
+    SiteHostEntry{LofterHomeHost, HostName, u"www.lofter.com"},
     SiteHostEntry{BabytreeHost, HostName, u"www.babytree.com"},
     SiteHostEntry{BabytreeHomeHost, HostName, u"home.babytree.com"},
     SiteHostEntry{NeteasePhotoHost, HostName, u"photo.163.com"},

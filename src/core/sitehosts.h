@@ -99,6 +99,7 @@ enum class HostRole : int {
     // Portfolio sites: where their album pages are read.
     HupuMemberHost,
     TopitHost,
+    LofterHomeHost,
     BabytreeHost,     // the main site: user pages of the older layout
     BabytreeHomeHost, // the users' home pages and albums
     // Album sites: where their album pages are read.

@@ -5,6 +5,7 @@
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "core/seams/userprompt.h"
+#include "core/sitehosts.h"
 #include "download/sanitizename.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
@@ -92,8 +93,11 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
     request.url =
         address + QStringLiteral("dwr/call/plaincall/ArchiveBean.getArchivePostByTime.dwr");
     request.verb = QStringLiteral("POST");
-    request.headers +=
-        QStringLiteral("\r\nReferer: ") + address + QStringLiteral("\r\nContent-Type: text/plain");
+    // The archive service expects to be called from the site's home page,
+    // whichever blog is asked.
+    request.headers += QStringLiteral("\r\nReferer: ") +
+                       SiteHosts::https(HostRole::LofterHomeHost) +
+                       QStringLiteral("\r\nContent-Type: text/plain");
     request.postData = ArchiveCallBody(blogId);
     CUrlResponse response;
     const QString reply = FetchText(response, request, kTextInflate);

@@ -54,7 +54,7 @@ TEST_F(LofterTest, ListsTheNewestPostsOfTheBlogFromTheArchiveService) {
     const ReceivedRequest& call = requests[1];
     EXPECT_EQ(call.method, "POST");
     EXPECT_EQ(call.target, kArchivePath);
-    EXPECT_EQ(Header(call, "Referer"), u"https://xiaohong.lofter.com/"_s);
+    EXPECT_EQ(Header(call, "Referer"), u"https://www.lofter.com/"_s) << "the home address";
     EXPECT_EQ(Header(call, "Content-Type"), u"text/plain"_s);
     EXPECT_EQ(Header(call, "Accept-Encoding"), u"gzip, deflate"_s);
     const QString body = QString::fromStdString(call.body);
