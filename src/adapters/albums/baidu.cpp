@@ -5,6 +5,7 @@
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
 #include "download/sanitizename.h"
+#include "net/fetch.h"
 #include "net/pagetext.h"
 #include "text/escapes.h"
 #include "text/markers.h"
@@ -120,12 +121,17 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     int listed = 0;
     bool asked = false;
+    CUrlRequest request = GzipPageRequest();
     while (walk.nextPage()) {
-        const QString text = FetchPage(
+        request.url =
             list + QStringLiteral("?format=json&size=100&pn=%1&width=80&t=%2&resolution=1280")
                        .arg(listed)
-                       .arg(RandomFraction()),
-            kTextFlags);
+                       .arg(RandomFraction());
+        CUrlResponse response;
+        // A page that did not arrive, or an error page, says nothing about
+        // whether the album is private.
+        const bool received = Fetch(response, request, 0) && !IsErrorReply(response);
+        const QString text = received ? GetText(response, kTextFlags) : QString();
         QStringList parts;
         SplitBy(text, QStringLiteral("picture_name"), parts);
         int onPage = 0;
@@ -146,7 +152,7 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         }
         if (onPage > 0)
             continue;
-        if (listed > 0 || album.photoCount == 0 || asked)
+        if (!received || listed > 0 || album.photoCount == 0 || asked)
             return;
         asked = true;
         if (!OfferPrivateAlbumLogin(ctx, list))

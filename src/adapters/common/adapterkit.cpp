@@ -62,6 +62,14 @@ QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFl
     return GetText(response, textFlags);
 }
 
+bool IsErrorReply(const CUrlResponse& response) {
+    // "HTTP/1.1 404 Not Found": the second word of the first line.
+    const QString statusLine = response.headers.section(u'\n', 0, 0);
+    bool ok = false;
+    const int status = statusLine.section(u' ', 1, 1).toInt(&ok);
+    return ok && status >= 400;
+}
+
 QString GzipHeader() {
     return QStringLiteral("Accept-Encoding: gzip, deflate");
 }

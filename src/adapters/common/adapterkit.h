@@ -39,6 +39,10 @@ int LeadingNumber(const QString& text, int fallback = 0);
 CUrlRequest PageRequest(const QString& headers);
 // Fetch with flags 0, then the page text; "" when the fetch failed.
 QString FetchText(CUrlResponse& response, const CUrlRequest& request, int textFlags);
+// True when the reply's status line says 400 or above. Pages are otherwise
+// read whatever their status; this is for the few places where an error page
+// must not count as the site's answer.
+bool IsErrorReply(const CUrlResponse& response);
 // The header the sites are asked with where they need no other: every one
 // of them answers compressed. Further lines follow it after "\r\n".
 QString GzipHeader();

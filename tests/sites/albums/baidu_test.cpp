@@ -63,6 +63,25 @@ TEST_F(BaiduTest, ReadsAnAlbumAsOriginalsPageByPageUntilAPageHasNoPicture) {
     EXPECT_TRUE(prompt.questions().isEmpty());
 }
 
+// Only a page the site really sent can say the album is private: a page
+// that is missing or never arrived ends the album without a question.
+TEST_F(BaiduTest, AMissingOrBrokenAlbumPageAsksNothing) {
+    site.route("GET", kAlbumHost, "/picture/album/list/broken", site.resetMidBody());
+    for (const char* key : {"missing", "broken"}) {
+        SCOPED_TRACE(key);
+        AlbumInfo album;
+        album.name = u"私密"_s;
+        album.key = QString::fromLatin1(key);
+        album.photoCount = 5;
+        runPictures(BaiduListPhotos, addAlbum(album));
+        EXPECT_TRUE(urls().isEmpty());
+    }
+    EXPECT_EQ(site.requestsTo("/picture/album/list/missing").size(), 1u);
+    EXPECT_GE(site.requestsTo("/picture/album/list/broken").size(), 1u);
+    EXPECT_TRUE(prompt.questions().isEmpty());
+    EXPECT_TRUE(browser.logins().isEmpty());
+}
+
 TEST_F(BaiduTest, AnAlbumThatShowsNothingOffersTheLoginOnceAndIsReadAgain) {
     const struct {
         int photoCount;
