@@ -18,8 +18,8 @@ class PageWalk;
 struct AlbumInfo;
 
 // A path or address a page names, as an address on the role's host: paths
-// stay on that host whatever they begin with, addresses with a scheme (or
-// "//") are kept as the page wrote them.
+// stay on that host whatever they begin with, addresses with a scheme are
+// kept as the page wrote them, and "//" ones get the plain scheme.
 QString OnHost(HostRole role, const QString& path);
 
 // Reads pages 1, 2, ... : address(n) is fetched and read as text with

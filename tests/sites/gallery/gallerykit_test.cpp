@@ -15,7 +15,7 @@ TEST(GalleryKit, PathsStayOnTheHostAndAddressesAreKept) {
     const Case cases[] = {
         {.path = u"xiaoming/photo", .address = u"https://photo.pchome.com.tw/xiaoming/photo"},
         {.path = u"/xiaoming/photo", .address = u"https://photo.pchome.com.tw/xiaoming/photo"},
-        {.path = u"//img.example.com/a.jpg", .address = u"https://img.example.com/a.jpg"},
+        {.path = u"//img.example.com/a.jpg", .address = u"http://img.example.com/a.jpg"},
         {.path = u"http://img.example.com/a.jpg", .address = u"http://img.example.com/a.jpg"},
         // The scheme in any letter case is an address, not a path on the host.
         {.path = u"HTTPS://IMG.EXAMPLE.COM/A.JPG", .address = u"HTTPS://IMG.EXAMPLE.COM/A.JPG"},
