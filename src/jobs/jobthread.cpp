@@ -30,10 +30,13 @@ void JobThread::join() {
 
 bool JobThread::start(std::function<void()> body, std::error_code& error) {
     join();
+    // The thread is made under the lock, so that a body calling back into
+    // join() or start() at once finds itself in m_thread.
+    std::lock_guard lock(m_mutex);
+    if (m_thread.joinable()) // a start on another thread came in between
+        m_ended.push_back(std::move(m_thread));
     try {
-        std::thread thread(std::move(body));
-        std::lock_guard lock(m_mutex);
-        m_thread = std::move(thread);
+        m_thread = std::thread(std::move(body));
     } catch (const std::system_error& e) {
         error = e.code();
         return false;
