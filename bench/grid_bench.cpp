@@ -352,6 +352,11 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents();
             box->keywordEdit()->setText(keyword);
             record(named(name), timeAction([&] { box->defaultButton()->click(); }));
+            int kept = 0;
+            for (int i = 0; i < n; ++i)
+                kept += QStringLiteral("相册%1").arg(i).contains(keyword) ? 1 : 0;
+            if (model.rowCount() != kept)
+                std::printf("the filter kept %d rows, not %d\n", model.rowCount(), kept);
             // The box deletes itself once closed; the next one is found by the same name.
             delete box.data();
         }
