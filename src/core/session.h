@@ -44,10 +44,10 @@ public:
 
     std::atomic<int> listState{kListIdle};
     std::atomic<int> downState{kDownIdle};
-    // Raised by a stop request: every fetch and pacing wait of the job's
-    // thread ends early (net/cancel.h); the download manager ends too.
-    std::atomic<bool> listStopFlag{false};
-    std::atomic<bool> stopFlag{false};         // the download job's and the picture-list job's
+    // The jobs' stop flags, raised by their stop requests: every fetch and
+    // pacing wait of the job's thread then ends early (net/cancel.h).
+    std::atomic<bool> listStopFlag{false}; // the list job's
+    std::atomic<bool> stopFlag{false}; // the download and picture-list jobs' (and their workers')
     std::atomic<bool> downloadsRunning{false}; // a download manager is running
     std::atomic<bool> ready{false};            // start-up has finished
     std::atomic<bool> startAtOnce{false}; // the dispatch asks for a download right after listing

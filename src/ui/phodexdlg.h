@@ -197,8 +197,8 @@ private:
     std::thread m_preparation;
 
     SiteSelector m_selector;
-    Category m_extraCategory =
-        Category::None; // a category the site table adds, when one is selected
+    // A category the site table adds, when one is selected.
+    Category m_extraCategory = Category::None;
     bool m_modelessLogin = true;
     bool m_thumbnailMode = false;
     int m_perRow = 6;

@@ -11,7 +11,19 @@ namespace {
 const std::string kTopitHost = "www.topit.me";
 constexpr Category kTopit = Category::Topit;
 
-class TopitTest : public PortfolioSiteTest {};
+class TopitTest : public PortfolioSiteTest {
+protected:
+    // Album 501 "街拍" listed by the picture operation from its two feed pages.
+    void listAlbumFeed() {
+        servePagesBy(
+            kTopitHost, "/broad", "p",
+            {{"1", Fixture("topit/photos-1.html")}, {"2", Fixture("topit/photos-2.html")}});
+        AlbumInfo album;
+        album.name = u"街拍"_s;
+        album.key = u"https://www.topit.me/album/501"_s;
+        runPictures(TopitListPhotos, addAlbum(album));
+    }
+};
 
 TEST_F(TopitTest, ListsAUsersAlbumsPageByPage) {
     servePagesBy(kTopitHost, "/user/123/albums", "p",
@@ -46,12 +58,7 @@ TEST_F(TopitTest, AnAlbumsAddressListsThatAlbumUnderItsOwner) {
 }
 
 TEST_F(TopitTest, ReadsTheAlbumsFeedAsOriginalsWithTheLargeCopyAsFallback) {
-    servePagesBy(kTopitHost, "/broad", "p",
-                 {{"1", Fixture("topit/photos-1.html")}, {"2", Fixture("topit/photos-2.html")}});
-    AlbumInfo album;
-    album.name = u"街拍"_s;
-    album.key = u"https://www.topit.me/album/501"_s;
-    runPictures(TopitListPhotos, addAlbum(album));
+    listAlbumFeed();
 
     EXPECT_EQ(targetsAsked(kTopitHost), (std::vector<std::string>{"/broad?type=album&id=501&p=1",
                                                                   "/broad?type=album&id=501&p=2"}));
@@ -96,12 +103,7 @@ TEST_F(TopitTest, AFeedPageWithoutPicturesEndsTheAlbumEvenWhenItLinksOn) {
 // The site answers a picture it has no original of with a small placeholder:
 // under 600 bytes the large copy, the entry's second address, replaces it.
 TEST_F(TopitTest, APlaceholderOriginalGivesWayToTheLargeCopy) {
-    servePagesBy(kTopitHost, "/broad", "p",
-                 {{"1", Fixture("topit/photos-1.html")}, {"2", Fixture("topit/photos-2.html")}});
-    AlbumInfo album;
-    album.name = u"街拍"_s;
-    album.key = u"https://www.topit.me/album/501"_s;
-    runPictures(TopitListPhotos, addAlbum(album));
+    listAlbumFeed();
     ASSERT_GE(urls().size(), 2);
 
     const std::string placeholder(599, 'p');

@@ -13,38 +13,32 @@
 namespace phodex::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-using FetchCancel = FetchTest;
+class FetchCancel : public FetchTest {
+protected:
+    // Fetches req with a job's stop flag installed on this thread, and
+    // raises the flag once the site holds the request.
+    bool FetchStoppedOnceRequested(const CUrlRequest& req, const std::string& path) {
+        std::atomic<bool> stop{false};
+        std::thread stopper = RaiseWhenRequested(site, path, stop);
+        CUrlResponse response;
+        bool fetched = true;
+        {
+            const CancelScope stoppable(&stop);
+            fetched = Fetch(response, req, 0);
+        }
+        stopper.join();
+        return fetched;
+    }
+};
 PHODEX_BOTH_SCHEMES(FetchCancel);
-
-// Raises flag once the site has seen path `times` times.
-std::thread RaiseAfter(FakeSite& site, const std::string& path, int times,
-                       std::atomic<bool>& flag) {
-    return std::thread([&site, path, times, &flag] {
-        for (int i = 0; i < 400 && site.countOf(path) < times; ++i)
-            std::this_thread::sleep_for(25ms);
-        std::this_thread::sleep_for(100ms);
-        flag = true;
-    });
-}
 
 TEST_P(FetchCancel, TheThreadsStopFlagEndsAStalledTransfer) {
     site.mountFaultRoutes();
-    std::atomic<bool> stop{false};
     CUrlRequest req = request("/fault/stall");
     req.readTimeoutMs = 600000;
     req.connectTimeoutMs = 600000;
     req.attempts = 3;
-    std::thread stopper = RaiseAfter(site, "/fault/stall", 1, stop);
-    CUrlResponse response;
-    bool fetched = true;
-    {
-        const CancelScope stoppable(&stop);
-        fetched = Fetch(response, req, 0);
-    }
-    stopper.join();
-    EXPECT_FALSE(fetched);
+    EXPECT_FALSE(FetchStoppedOnceRequested(req, "/fault/stall"));
     EXPECT_EQ(site.countOf("/fault/stall"), 1) << "the remaining attempts were given up";
     EXPECT_TRUE(pauses.sleeps().isEmpty());
 }
@@ -54,18 +48,10 @@ TEST_P(FetchCancel, TheThreadsStopFlagEndsAStalledTransfer) {
 TEST_P(FetchCancel, TheThreadsStopFlagEndsThePauseBetweenAttempts) {
     site.mountFaultRoutes();
     Pacer* recording = setPacer(nullptr);
-    std::atomic<bool> stop{false};
     CUrlRequest req = request("/fault/reset");
     req.attempts = 3;
     req.pauseSeconds = 60;
-    std::thread stopper = RaiseAfter(site, "/fault/reset", 1, stop);
-    CUrlResponse response;
-    bool fetched = true;
-    {
-        const CancelScope stoppable(&stop);
-        fetched = Fetch(response, req, 0);
-    }
-    stopper.join();
+    const bool fetched = FetchStoppedOnceRequested(req, "/fault/reset");
     setPacer(recording);
     EXPECT_FALSE(fetched);
     EXPECT_EQ(site.countOf("/fault/reset"), 1);

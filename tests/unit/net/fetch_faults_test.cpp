@@ -73,14 +73,7 @@ TEST_P(FetchFaults, ARaisedCancelFlagEndsTheTransferAndTheAttempts) {
     req.readTimeoutMs = 600000;
     req.attempts = 3;
     req.cancel = &cancel;
-    // Raise the flag only once the server holds the request, so a slow
-    // handshake cannot turn this into a test of cancelling before sending.
-    std::thread stopper([&] {
-        for (int i = 0; i < 200 && site.countOf("/fault/stall") == 0; ++i)
-            std::this_thread::sleep_for(50ms);
-        std::this_thread::sleep_for(100ms);
-        cancel = true;
-    });
+    std::thread stopper = RaiseWhenRequested(site, "/fault/stall", cancel);
     CUrlResponse response;
     EXPECT_FALSE(Fetch(response, req, 0));
     stopper.join();

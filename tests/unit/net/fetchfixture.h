@@ -11,7 +11,10 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace phodex::test {
 
@@ -45,6 +48,19 @@ inline std::string schemeName(const ::testing::TestParamInfo<bool>& info) {
 
 #define PHODEX_BOTH_SCHEMES(Suite)                                                                 \
     INSTANTIATE_TEST_SUITE_P(Schemes, Suite, ::testing::Bool(), ::phodex::test::schemeName)
+
+// Raises flag once the site holds path's request (or after 10 s), so that a
+// slow handshake cannot turn a test of stopping a transfer into a test of
+// stopping before sending.
+inline std::thread RaiseWhenRequested(const FakeSite& site, const std::string& path,
+                                      std::atomic<bool>& flag) {
+    return std::thread([&site, path, &flag] {
+        for (int i = 0; i < 400 && site.countOf(path) == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        flag = true;
+    });
+}
 
 inline QByteArray bytes(const std::string& s) {
     return QByteArray(s.data(), qsizetype(s.size()));
