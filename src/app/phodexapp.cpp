@@ -6,6 +6,7 @@
 #include "browser/browserprocess.h"
 #include "browser/webbrowserbridge.h"
 #include "core/session.h"
+#include "net/cookiejar.h"
 #include "net/netconfig.h"
 #include "settings/workfolder.h"
 #include "ui/appoptions.h"
@@ -59,7 +60,10 @@ int CPhodexApp::run(const QStringList& arguments) {
     if (m_onReady)
         QObject::connect(&window, &CPhodexDlg::ready, &window, [&] { m_onReady(window); });
     window.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The cookie changes of the last moment are still waiting for their write.
+    CookieJar::instance().flush();
+    return status;
 }
 
 } // namespace phodex

@@ -25,20 +25,9 @@ BrowserEnvironment::BrowserEnvironment(const BrowserSetup& setup, QObject* paren
         fail(kNoBrowserComponent, kFileNotFoundCode);
         return;
     }
-    const QString folder = QDir::cleanPath(setup.profileFolder);
-    if (setup.profileFolder.isEmpty() || !MakeFolderPath(folder + u'/').isEmpty()) {
+    m_folder = QDir::cleanPath(setup.profileFolder);
+    if (setup.profileFolder.isEmpty() || !MakeFolderPath(m_folder + u'/').isEmpty())
         fail(kNoEnvironment, kFailureCode);
-        return;
-    }
-    m_profile = new QWebEngineProfile(setup.storageName, this);
-    m_profile->setPersistentStoragePath(folder);
-    m_profile->setCachePath(folder + QStringLiteral("/cache"));
-    // Session cookies are logins too; the next run must still be logged in.
-    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
-    // Some login pages turn away browsers they do not know by name.
-    m_profile->setHttpUserAgent(
-        m_profile->httpUserAgent().remove(QRegularExpression(QStringLiteral("QtWebEngine/\\S+ "))));
-    m_mirror = new CookieMirror(m_profile->cookieStore(), m_jar, this);
 }
 
 BrowserEnvironment::~BrowserEnvironment() {
@@ -47,8 +36,24 @@ BrowserEnvironment::~BrowserEnvironment() {
     delete m_profile;
 }
 
-QWebEnginePage* BrowserEnvironment::newPage(QObject* parent) const {
-    return m_profile ? new BrowserPage(m_profile, parent) : nullptr;
+QWebEngineProfile* BrowserEnvironment::profile() {
+    if (m_profile || !usable())
+        return m_profile;
+    m_profile = new QWebEngineProfile(m_setup.storageName, this);
+    m_profile->setPersistentStoragePath(m_folder);
+    m_profile->setCachePath(m_folder + QStringLiteral("/cache"));
+    // Session cookies are logins too; the next run must still be logged in.
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
+    // Some login pages turn away browsers they do not know by name.
+    m_profile->setHttpUserAgent(
+        m_profile->httpUserAgent().remove(QRegularExpression(QStringLiteral("QtWebEngine/\\S+ "))));
+    m_mirror = new CookieMirror(m_profile->cookieStore(), m_jar, this);
+    return m_profile;
+}
+
+QWebEnginePage* BrowserEnvironment::newPage(QObject* parent) {
+    QWebEngineProfile* made = profile();
+    return made ? new BrowserPage(made, parent) : nullptr;
 }
 
 void BrowserEnvironment::notifyFailure(const QString& text) const {

@@ -25,7 +25,9 @@ struct BrowserSetup {
 
 // The one browser profile of the program: persistent, in the profile folder,
 // shared by every login window and the invisible host, with its cookies kept
-// equal to the cookie jar's. Lives on the GUI thread and must outlive every
+// equal to the cookie jar's. The profile, and with it Chromium's processes,
+// is made when a page is first asked for: a program that never needs the
+// browser never starts it. Lives on the GUI thread and must outlive every
 // page made from it. Call PrepareBrowserProcess first.
 class BrowserEnvironment : public QObject {
     Q_OBJECT
@@ -34,14 +36,17 @@ public:
     ~BrowserEnvironment() override;
 
     // False when the browser cannot run; failureText() then says why.
-    bool usable() const { return m_profile != nullptr; }
+    bool usable() const { return m_failure.isEmpty(); }
     // "<reason> (0x<code>)", "" while usable.
     QString failureText() const { return m_failure; }
-    QWebEngineProfile* profile() const { return m_profile; }
+    // Made on the first call; nullptr when the browser cannot run.
+    QWebEngineProfile* profile();
+    // The profile has been made (Chromium runs).
+    bool started() const { return m_profile != nullptr; }
     CookieJar& jar() const { return m_jar; }
 
     // A new page of the profile; nullptr when the browser cannot run.
-    QWebEnginePage* newPage(QObject* parent) const;
+    QWebEnginePage* newPage(QObject* parent);
     void notifyFailure(const QString& text) const;
 
 private:
@@ -49,6 +54,7 @@ private:
     void fail(const char* reason, quint32 code);
 
     BrowserSetup m_setup;
+    QString m_folder;
     CookieJar& m_jar;
     QWebEngineProfile* m_profile = nullptr;
     CookieMirror* m_mirror = nullptr;

@@ -31,9 +31,7 @@ struct WebBrowserBridge::Waiters {
 
 WebBrowserBridge::WebBrowserBridge(BrowserEnvironment& env, BridgeOptions options, QObject* parent)
     : QObject(parent), m_env(env), m_options(std::move(options)),
-      m_host(new CWebBrowser(env, this)), m_waiters(std::make_shared<Waiters>()) {
-    m_host->createAsync(nullptr, QRect(), [] {});
-}
+      m_host(new CWebBrowser(env, this)), m_waiters(std::make_shared<Waiters>()) {}
 
 WebBrowserBridge::~WebBrowserBridge() {
     std::map<quint64, std::function<void()>> cancellers;
@@ -103,6 +101,10 @@ std::optional<T> WebBrowserBridge::awaitHere(const Start<T>& start,
 }
 
 void WebBrowserBridge::runOnHost(HostTask task) {
+    // The host, and Chromium with it, starts when a job first needs it; the
+    // operations wait for a host still being made.
+    if (m_host->state() == CWebBrowser::State::Empty)
+        m_host->createAsync(nullptr, QRect(), [] {});
     m_hostTasks.push_back(std::move(task));
     if (!m_hostBusy)
         runNextHostTask();

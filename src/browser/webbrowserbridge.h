@@ -48,7 +48,8 @@ public:
     WebBrowserBridge(BrowserEnvironment& env, BridgeOptions options, QObject* parent = nullptr);
     ~WebBrowserBridge() override;
 
-    // The invisible host (made asynchronously when the bridge is made).
+    // The invisible host: made asynchronously for the first capture or
+    // navigation, empty until then.
     CWebBrowser& host() { return *m_host; }
 
     // A modal login window (login mode > 0: it closes itself after about
@@ -57,7 +58,8 @@ public:
     // The page's inner HTML, polled until any came (see CapturePage).
     QString capturePageText(const QString& address, int timeoutMs) override;
     bool navigateAndWait(const QString& address, int timeoutMs) override;
-    // "a=1;b=2", "" when the host is not ready; answered on the calling thread.
+    // "a=1;b=2", "" when the host is not ready (also before its first use);
+    // answered on the calling thread.
     QString cookiesFor(const QString& address) override;
 
 private:

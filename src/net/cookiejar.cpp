@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/cookiejar.h"
 
+#include "net/backgroundsaver.h"
 #include "net/cookiestore.h"
 #include "net/netscapecookies.h"
 
@@ -8,9 +9,14 @@
 
 namespace phodex {
 
-CookieJar::CookieJar() : m_store(std::make_unique<CookieStore>()) {}
+CookieJar::CookieJar()
+    : m_store(std::make_unique<CookieStore>()),
+      m_saver(std::make_unique<BackgroundSaver>([this] { writePending(); }, kCookieSaveDelay)) {}
 
-CookieJar::~CookieJar() = default;
+CookieJar::~CookieJar() {
+    m_saver.reset();
+    writePending();
+}
 
 CookieJar& CookieJar::instance() {
     static CookieJar jar;
@@ -105,7 +111,8 @@ bool CookieJar::load(const QString& path) {
     {
         std::lock_guard lock(m_mutex);
         // Cookies the jar got before the file was read must reach the file too.
-        m_dirty = m_dirty || !m_store->liveCookies().isEmpty();
+        if (!m_store->liveCookies().isEmpty())
+            ++m_changes;
         m_storePath = path;
         for (const QNetworkCookie& cookie : file.cookies) {
             if (auto event = m_store->adopt(cookie, QUrl()))
@@ -113,6 +120,7 @@ bool CookieJar::load(const QString& path) {
         }
     }
     afterChanges(events);
+    scheduleSave();
     return true;
 }
 
@@ -120,9 +128,9 @@ void CookieJar::setStorePath(const QString& path) {
     {
         std::lock_guard lock(m_mutex);
         m_storePath = path;
-        m_dirty = true;
+        ++m_changes;
     }
-    persist();
+    scheduleSave();
 }
 
 QString CookieJar::storePath() const {
@@ -130,12 +138,8 @@ QString CookieJar::storePath() const {
     return m_storePath;
 }
 
-bool CookieJar::save() {
-    {
-        std::lock_guard lock(m_mutex);
-        m_dirty = true;
-    }
-    return persist();
+bool CookieJar::flush() {
+    return writePending();
 }
 
 int CookieJar::importNetscape(const QString& path) {
@@ -160,7 +164,7 @@ void CookieJar::afterChanges(const std::vector<CookieChangeEvent>& events) {
     std::vector<Listener> listeners;
     {
         std::lock_guard lock(m_mutex);
-        m_dirty = true;
+        ++m_changes;
         for (const auto& entry : m_listeners)
             listeners.push_back(entry.second);
     }
@@ -168,29 +172,38 @@ void CookieJar::afterChanges(const std::vector<CookieChangeEvent>& events) {
         for (const Listener& listener : listeners)
             listener(event.cookie, event.change);
     }
-    persist();
+    scheduleSave();
 }
 
-bool CookieJar::persist() {
+void CookieJar::scheduleSave() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_storePath.isEmpty() || m_saved == m_changes)
+            return;
+    }
+    m_saver->changed();
+}
+
+bool CookieJar::writePending() {
     std::lock_guard writing(m_writeMutex);
     QString path;
     QList<QNetworkCookie> cookies;
+    quint64 changes = 0;
     {
         std::lock_guard lock(m_mutex);
         if (m_storePath.isEmpty())
             return false;
-        if (!m_dirty)
+        if (m_saved == m_changes)
             return true;
-        m_dirty = false;
+        changes = m_changes;
         path = m_storePath;
         cookies = m_store->liveCookies();
     }
-    const bool written = writeNetscapeFile(path, cookies);
-    if (!written) {
-        std::lock_guard lock(m_mutex);
-        m_dirty = true;
-    }
-    return written;
+    if (!writeNetscapeFile(path, cookies))
+        return false;
+    std::lock_guard lock(m_mutex);
+    m_saved = changes;
+    return true;
 }
 
 } // namespace phodex

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -16,12 +17,16 @@
 // The one cookie store of the process, shared by the request engine, the
 // embedded browser and the adapters. Thread-safe.
 //
-// Once a store path is set (load or setStorePath), every change is written to
-// that file in cookies.txt format, mode 0600. Session cookies are written too:
-// the sites' logins live in them, and a later run of the program must still be
-// logged in.
+// Once a store path is set (load or setStorePath), the jar is written to that
+// file in cookies.txt format, mode 0600, by a thread of its own shortly after a
+// change (kCookieSaveDelay): the threads that change the jar never wait for the
+// disk, a burst of changes is written once, and a crash loses no more than the
+// last moment of changes; the file is always replaced whole. Session cookies
+// are written too: the sites' logins live in them, and a later run of the
+// program must still be logged in. A program calls flush() before it exits.
 namespace phodex {
 
+class BackgroundSaver;
 class CookieStore;
 struct CookieChangeEvent;
 
@@ -29,10 +34,13 @@ enum class CookieChange { Added, Removed };
 
 // The file name of the jar in the work folder.
 inline constexpr const char kCookieFileName[] = "cookies.txt";
+// How long after a change the file is written; also the least time between two writes.
+inline constexpr std::chrono::milliseconds kCookieSaveDelay{250};
 
 class CookieJar {
 public:
     CookieJar();
+    // Writes the changes not written yet.
     ~CookieJar();
     CookieJar(const CookieJar&) = delete;
     CookieJar& operator=(const CookieJar&) = delete;
@@ -73,28 +81,34 @@ public:
     // load() is the way to keep a file's cookies.
     void setStorePath(const QString& path);
     QString storePath() const;
-    // Writes the store file now; false when there is no store path or the write failed.
-    // A failed write is tried again with the next change.
-    bool save();
+    // Writes the changes not written yet now, on the calling thread; true when
+    // the file holds the jar, false when there is no store path or the write
+    // failed. A failed write is tried again with the next change.
+    bool flush();
     // Adds the cookies of a cookies.txt file exported from a browser (bad
     // lines are skipped); the number of cookies added or changed, -1 when the
     // file cannot be read.
     int importNetscape(const QString& path);
 
 private:
-    // Tells the listeners and writes the store file; called without the lock.
+    // Tells the listeners and has the store file written; called without the lock.
     void afterChanges(const std::vector<CookieChangeEvent>& events);
-    bool persist();
+    // Has the saver write the file when something is to be written there.
+    void scheduleSave();
+    bool writePending();
 
     mutable std::mutex m_mutex; // guards everything below
     std::unique_ptr<CookieStore> m_store;
     std::vector<std::pair<int, Listener>> m_listeners;
     int m_nextListenerId = 1;
     QString m_storePath;
-    bool m_dirty = false;
-    // One file write at a time; a writer that finds its change already
+    // Changes made, and how many of them the file holds.
+    quint64 m_changes = 0;
+    quint64 m_saved = 0;
+    // One file write at a time; a writer that finds the changes already
     // written by another returns at once.
     std::mutex m_writeMutex;
+    std::unique_ptr<BackgroundSaver> m_saver;
 };
 
 } // namespace phodex

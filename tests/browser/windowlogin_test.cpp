@@ -2,21 +2,14 @@
 // The window's login menu with the real browser: every item opens its window
 // on its first page, and a login made there goes with the window's next
 // listing of that site.
-#include "adapters/sitetable.h"
 #include "browser/addressbar.h"
 #include "browser/dlgweb.h"
 #include "browser/dlgwebopen.h"
 #include "browser/loginlauncher.h"
-#include "browser/webbrowserbridge.h"
-#include "browserworld.h"
-#include "core/seams/keystate.h"
-#include "core/seams/shell.h"
+#include "browserwindow.h"
 #include "net/cookiejar.h"
-#include "scripteddialogs.h"
 #include "testsite.h"
-#include "testwindowsetup.h"
 #include "ui/commandids.h"
-#include "ui/phodexdlg.h"
 #include "ui/productpages.h"
 
 #include <QAction>
@@ -26,7 +19,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,31 +31,13 @@ using test::BrowserWorld;
 using test::HtmlPage;
 using test::WaitFor;
 
-class WindowLogin : public ::testing::Test {
+class WindowLogin : public test::BrowserWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
         test::AddTestSite(table);
         test::ServeTestSite(BrowserWorld::site(), "tester",
                             test::TestOwner{"tester", {{"a1", "春天", 3}}});
-        bridgeOptions.session = &session;
-        bridge = std::make_unique<WebBrowserBridge>(BrowserWorld::env(), bridgeOptions);
-        setup.session = &session;
-        setup.sites = &table;
-        setup.prompt = &dialogs;
-        setup.shell = &shell;
-        setup.keys = &keys;
-        setup.browser = bridge.get();
-        setup.browserEnv = &BrowserWorld::env();
-        test::PlaceTestWindow(setup, home.path(), home.path() + QStringLiteral("/work/"));
-        window = std::make_unique<CPhodexDlg>(setup);
-        window->start();
-        ASSERT_TRUE(WaitFor([this] { return window->isReady(); }, 30s));
-    }
-
-    void TearDown() override {
-        window.reset();
-        bridge.reset();
+        StartWindow(BrowserWorld::env());
     }
 
     QComboBox* Address() { return qobject_cast<QComboBox*>(window->control(Control::Address)); }
@@ -107,17 +81,6 @@ protected:
             },
             30s));
     }
-
-    QTemporaryDir home;
-    Session session;
-    SiteTable table = MakeSiteTable();
-    test::ScriptedDialogs dialogs;
-    RecordingShell shell;
-    FixedKeyState keys;
-    BridgeOptions bridgeOptions;
-    std::unique_ptr<WebBrowserBridge> bridge;
-    WindowSetup setup;
-    std::unique_ptr<CPhodexDlg> window;
 };
 
 TEST_F(WindowLogin, EveryLoginItemOpensItsWindowOnItsFirstPage) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/cookiejar.h"
 #include "net/netscapecookies.h"
+#include "support/eventually.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@
 
 namespace phodex {
 namespace {
+
+using test::Eventually;
 
 // The jar's content in a form that compares whole cookies, attributes included.
 std::vector<std::string> linesOf(const QList<QNetworkCookie>& cookies) {
@@ -29,12 +32,22 @@ unsigned modeOf(const QString& path) {
     return info.st_mode & 07777;
 }
 
+// The file's cookies once the jar's writer has written `count` of them.
+QList<QNetworkCookie> cookiesOnceWritten(const QString& path, int count) {
+    QList<QNetworkCookie> cookies;
+    Eventually([&] {
+        cookies = readNetscapeFile(path).cookies;
+        return cookies.size() == count;
+    });
+    return cookies;
+}
+
 bool writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-TEST(CookieJarFile, EveryChangeReachesTheFileAndLoadsBackWhole) {
+TEST(CookieJarFile, ChangesReachTheFileAndLoadBackWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kCookieFileName);
     CookieJar jar;
@@ -47,6 +60,7 @@ TEST(CookieJarFile, EveryChangeReachesTheFileAndLoadsBackWhole) {
     jar.storeSetCookie(QUrl("http://photo.163.com/"),
                        "old=x; Expires=Wed, 01 Jan 2020 00:00:00 GMT; Path=/");
 
+    ASSERT_EQ(cookiesOnceWritten(path, 3).size(), 3);
     EXPECT_EQ(modeOf(path), 0600u);
     CookieJar reloaded;
     ASSERT_TRUE(reloaded.load(path));
@@ -73,6 +87,7 @@ TEST(CookieJarFile, RemovalsAndReplacementsAreSavedToo) {
     jar.storeSetCookie(QUrl("http://qq.com/"), "a=1; Path=/\nb=2; Path=/");
     jar.storeSetCookie(QUrl("http://qq.com/"), "a=3; Path=/");
     jar.remove(jar.cookiesFor(QUrl("http://qq.com/")).constLast());
+    ASSERT_TRUE(jar.flush());
     CookieJar reloaded;
     ASSERT_TRUE(reloaded.load(path));
     EXPECT_EQ(reloaded.cookieHeaderFor(QUrl("http://qq.com/")),
@@ -88,6 +103,7 @@ TEST(CookieJarFile, ReplacesAGroupOrWorldReadableFileWithAPrivateOne) {
     CookieJar jar;
     ASSERT_TRUE(jar.load(path));
     jar.storeSetCookie(QUrl("http://qq.com/"), "skey=k; Path=/");
+    ASSERT_EQ(cookiesOnceWritten(path, 2).size(), 2);
     EXPECT_EQ(modeOf(path), 0600u);
     EXPECT_EQ(jar.cookieHeaderFor(QUrl("http://qq.com/")), "uin=o1; skey=k");
 }
@@ -100,7 +116,8 @@ TEST(CookieJarFile, UnreadableFileIsReportedAndNotOverwritten) {
     CookieJar jar;
     EXPECT_FALSE(jar.load(path));
     EXPECT_TRUE(jar.storePath().isEmpty());
-    EXPECT_FALSE(jar.save());
+    jar.storeSetCookie(QUrl("http://qq.com/"), "skey=k; Path=/");
+    EXPECT_FALSE(jar.flush());
 }
 
 TEST(CookieJarFile, ImportsABrowserExportSkippingWhatIsNotACookie) {
@@ -156,6 +173,7 @@ TEST(CookieJarFile, ImportedCookiesAreSavedToTheStoreFile) {
     CookieJar jar;
     ASSERT_TRUE(jar.load(dir.filePath(kCookieFileName)));
     ASSERT_EQ(jar.importNetscape(exported), 1);
+    ASSERT_EQ(cookiesOnceWritten(dir.filePath(kCookieFileName), 1).size(), 1);
     CookieJar reloaded;
     ASSERT_TRUE(reloaded.load(dir.filePath(kCookieFileName)));
     EXPECT_EQ(reloaded.cookieHeaderFor(QUrl("http://qq.com/")), "uin=o1");

@@ -40,6 +40,7 @@ TEST(CookieJarThreads, ConcurrentWritersLoseNothingInMemoryOrOnDisk) {
     constexpr int kAll = kThreads * kCookiesEach;
     EXPECT_EQ(jar.allCookies().size(), kAll);
     EXPECT_EQ(heard.load(), kAll);
+    ASSERT_TRUE(jar.flush());
     CookieJar reloaded;
     ASSERT_TRUE(reloaded.load(path));
     EXPECT_EQ(reloaded.allCookies().size(), kAll);
