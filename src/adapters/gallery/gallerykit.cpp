@@ -29,8 +29,11 @@ void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextM
         if (text.isEmpty())
             return;
         const bool more = text.contains(nextMarker);
+        // read() cuts its text down to what it needs.
+        const QString whole = text;
         if (!read(page, text) || !more)
             return;
+        walk.notePage(whole);
     }
 }
 
