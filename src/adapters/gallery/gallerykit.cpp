@@ -9,12 +9,10 @@
 namespace phodex {
 
 QString OnHost(HostRole role, const QString& path) {
-    if (StartsWithWebScheme(path))
-        return path;
     // A protocol-relative link gets the plain scheme: these sites serve both,
     // and their older pages name only the plain one.
-    if (path.startsWith(QStringLiteral("//")))
-        return QStringLiteral("http:") + path;
+    if (StartsWithWebScheme(path) || path.startsWith(QStringLiteral("//")))
+        return WithWebScheme(path);
     // A path glued to the host name without its slash would name another host.
     return SiteHosts::https(role, path.startsWith(u'/') ? path : u'/' + path);
 }
