@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/pagewalk.h"
 
+#include <QCryptographicHash>
+
 namespace phodex {
 
 bool PageWalk::nextPage() {
@@ -12,15 +14,28 @@ bool PageWalk::nextPage() {
         return false;
     ++m_pages;
     m_newOnPage = 0;
+    m_itemsOnPage = 0;
     return true;
 }
 
 bool PageWalk::isNew(const QString& key) {
+    ++m_itemsOnPage;
     if (m_seen.contains(key))
         return false;
     m_seen.insert(key);
     ++m_newOnPage;
     return true;
+}
+
+void PageWalk::notePage(const QString& text) {
+    if (m_itemsOnPage > 0)
+        return;
+    const QByteArray digest =
+        QCryptographicHash::hash(QStringView(text).toUtf8(), QCryptographicHash::Sha256);
+    if (m_seenPages.contains(digest))
+        return;
+    m_seenPages.insert(digest);
+    ++m_newOnPage;
 }
 
 } // namespace phodex

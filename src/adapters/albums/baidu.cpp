@@ -128,10 +128,12 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
                        .arg(listed)
                        .arg(RandomFraction());
         CUrlResponse response;
-        // A page that did not arrive, or an error page, says nothing about
-        // whether the album is private.
+        // A page that did not arrive, an error page or an empty one says
+        // nothing about whether the album is private.
         const bool received = Fetch(response, request, 0) && !IsErrorReply(response);
         const QString text = received ? GetText(response, kTextFlags) : QString();
+        if (text.isEmpty())
+            return;
         QStringList parts;
         SplitBy(text, QStringLiteral("picture_name"), parts);
         int onPage = 0;
@@ -152,7 +154,7 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         }
         if (onPage > 0)
             continue;
-        if (!received || listed > 0 || album.photoCount == 0 || asked)
+        if (listed > 0 || album.photoCount == 0 || asked)
             return;
         asked = true;
         if (!OfferPrivateAlbumLogin(ctx, list))

@@ -9,12 +9,10 @@
 namespace phodex {
 
 QString OnHost(HostRole role, const QString& path) {
-    if (StartsWithWebScheme(path))
-        return path;
     // A protocol-relative link gets the plain scheme: these sites serve both,
     // and their older pages name only the plain one.
-    if (path.startsWith(QStringLiteral("//")))
-        return QStringLiteral("http:") + path;
+    if (StartsWithWebScheme(path) || path.startsWith(QStringLiteral("//")))
+        return WithWebScheme(path);
     // A path glued to the host name without its slash would name another host.
     return SiteHosts::https(role, path.startsWith(u'/') ? path : u'/' + path);
 }
@@ -29,8 +27,11 @@ void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextM
         if (text.isEmpty())
             return;
         const bool more = text.contains(nextMarker);
+        // read() cuts its text down to what it needs.
+        const QString whole = text;
         if (!read(page, text) || !more)
             return;
+        walk.notePage(whole);
     }
 }
 

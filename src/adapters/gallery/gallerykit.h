@@ -26,7 +26,8 @@ QString OnHost(HostRole role, const QString& path);
 // textFlags; a failed fetch or an empty text ends the walk, and so does a
 // page without nextMarker once it has been read. read(n, text) returns false
 // to end the walk at once. The walk also ends when a page brings no item
-// that `walk` had not been told of before (a site repeating its last page).
+// that `walk` had not been told of before (a site repeating its last page),
+// or, bringing none at all, repeats an earlier page.
 void WalkNumberedPages(CUrlRequest& request, int textFlags, const QString& nextMarker,
                        PageWalk& walk, const std::function<QString(int page)>& address,
                        const std::function<bool(int page, QString& text)>& read);

@@ -65,7 +65,9 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    const QString owner = QueryValue(ctx.session().ownerFolder());
+    // The pictures' pages are named after the user the albums were listed
+    // for, as the listing left it: the owner folder is a folder level by now.
+    const QString owner = QueryValue(ctx.session().textSlot(TextSlot::First));
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(

@@ -114,6 +114,7 @@ void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex) {
             if (!HandOverPicture(ctx, url, title, albumIndex, walk))
                 return;
         }
+        walk.notePage(text);
         pacer().sleepMs(kAfterPageMs);
         if (!more)
             return;

@@ -5,6 +5,7 @@
 #include "adapters/portfolio/portfoliokit.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/seams/userprompt.h"
 #include "download/sanitizename.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -17,6 +18,10 @@ namespace {
 
 constexpr int kTextFlags = kTextInflate | kTextUtf8OrGbk;
 const QString kMaintenance = QStringLiteral("当前页面正在维护中");
+// A password album's photo page when the password was not given (or was
+// wrong): the password is entered on the site's own page.
+const QString kWrongPassword = QStringLiteral("你输入的密码错误");
+const QString kEnterPasswordFirst = QStringLiteral("请先在登录窗口里输入密码后，再下载");
 
 bool UnderMaintenance(const QString& text) {
     return text.indexOf(kMaintenance) > 0;
@@ -59,9 +64,10 @@ void ListMemberAlbums(ListContext& ctx, const QString& user) {
             SplitBy(text, QStringLiteral("<li"), parts);
             for (qsizetype i = 1; i < parts.size(); ++i) {
                 QString item = parts.at(i);
-                // A password album's link sits in the password prompt's call.
-                SkipTo(item, QStringLiteral("login_pwd('"));
                 AlbumInfo album;
+                // A password album's link sits in the password prompt's call.
+                if (SkipTo(item, QStringLiteral("login_pwd('")) >= 0)
+                    album.flags = kAlbumEncrypted;
                 album.key =
                     AlbumPath(GetBetween(item, QStringLiteral("href=\""), QStringLiteral("\"")));
                 album.cover = GetBetween(item, QStringLiteral("src=\""), QStringLiteral("\""));
@@ -71,7 +77,6 @@ void ListMemberAlbums(ListContext& ctx, const QString& user) {
                 album.photoCount =
                     LeadingNumber(GetBetween(item, QStringLiteral("(共"), QStringLiteral("张")),
                                   album.photoCount);
-                album.flags = 0;
                 if (!AddPagedAlbum(ctx, walk, album))
                     return false;
             }
@@ -116,7 +121,14 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
         request, kTextFlags, QStringLiteral("class=\"next"), walk,
         [&](int page) { return base + QStringLiteral("-%1.html").arg(page); },
         [&](int, QString& text) {
-            SkipTo(text, QStringLiteral("class=\"albumlist_list"));
+            if (text.contains(kWrongPassword)) {
+                ctx.env.prompt.information(kEnterPasswordFirst);
+                return false;
+            }
+            // Without the picture list the page holds only the site's own
+            // images (navigation, the password form).
+            if (SkipTo(text, QStringLiteral("class=\"albumlist_list")) < 0)
+                return false;
             CutAt(text, QStringLiteral("</ul>"));
             QStringList parts;
             if (SplitBy(text, QStringLiteral("<li"), parts) < 1)

@@ -108,6 +108,9 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
                                  albumIndex, walk))
                 return;
         }
+        // Records without an address (removed pictures) are still the
+        // album's next page, unless the service sends that page again.
+        walk.notePage(text);
         page = p;
     }
 }

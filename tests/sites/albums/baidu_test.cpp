@@ -64,10 +64,12 @@ TEST_F(BaiduTest, ReadsAnAlbumAsOriginalsPageByPageUntilAPageHasNoPicture) {
 }
 
 // Only a page the site really sent can say the album is private: a page
-// that is missing or never arrived ends the album without a question.
+// that is missing, never arrived or came empty ends the album without a
+// question.
 TEST_F(BaiduTest, AMissingOrBrokenAlbumPageAsksNothing) {
     site.route("GET", kAlbumHost, "/picture/album/list/broken", site.resetMidBody());
-    for (const char* key : {"missing", "broken"}) {
+    servePage(kAlbumHost, "/picture/album/list/empty", "");
+    for (const char* key : {"missing", "broken", "empty"}) {
         SCOPED_TRACE(key);
         AlbumInfo album;
         album.name = u"私密"_s;
@@ -78,6 +80,7 @@ TEST_F(BaiduTest, AMissingOrBrokenAlbumPageAsksNothing) {
     }
     EXPECT_EQ(site.requestsTo("/picture/album/list/missing").size(), 1u);
     EXPECT_GE(site.requestsTo("/picture/album/list/broken").size(), 1u);
+    EXPECT_EQ(site.requestsTo("/picture/album/list/empty").size(), 1u);
     EXPECT_TRUE(prompt.questions().isEmpty());
     EXPECT_TRUE(browser.logins().isEmpty());
 }

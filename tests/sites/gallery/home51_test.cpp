@@ -11,16 +11,20 @@ namespace {
 
 const std::string kHome51Host = "www.51.com";
 const std::string kDataViewPath = "/xiaoming/photo/getdataview/";
+const std::string kHtml = "text/html";
+// How the site labels its pages.
+const std::string kGbkHtml = "text/html; charset=GBK";
 
 class Home51Test : public GallerySiteTest {
 protected:
     // Answers the busy notice (in GBK, as the site writes it) `busyTimes`
-    // times, then `body`.
-    void serveBusyThen(const std::string& path, int busyTimes, const std::string& body) {
+    // times, then `body`, both as contentType.
+    void serveBusyThen(const std::string& path, int busyTimes, const std::string& body,
+                       const std::string& contentType = kHtml) {
         auto asked = std::make_shared<std::atomic<int>>(0);
         const std::string busy = ToGbk(u"<p>服务器忙，请稍候再试</p>"_s).toStdString();
         site.route("GET", kHome51Host, path, [=](const httplib::Request&, httplib::Response& res) {
-            res.set_content((*asked)++ < busyTimes ? busy : body, "text/html");
+            res.set_content((*asked)++ < busyTimes ? busy : body, contentType);
         });
     }
     void listPhotos(const QString& key) {
@@ -92,6 +96,35 @@ TEST_F(Home51Test, TakesThePicturesFromTheDataViewOfTheAlbumsFirstPicture) {
         EXPECT_TRUE(names[0].startsWith(u"海边"_s)) << names[0].toStdString();
         EXPECT_TRUE(names[1].startsWith(u"旅行"_s)) << names[1].toStdString();
     }
+}
+
+// The site writes GBK and says so in its replies: names, titles and the
+// busy notice all come that way.
+TEST_F(Home51Test, ListsAndReadsAnOwnerFromPagesServedInGbk) {
+    serveBusyThen("/xiaohong/photo", 1, Fixture("home51/albums-gbk.html"), kGbkHtml);
+    list(Home51ListAlbums, u"xiaohong"_s);
+
+    EXPECT_EQ(site.countOf("/xiaohong/photo"), 2);
+    EXPECT_EQ(albumNames(), (QStringList{u"毕业旅行"_s, u"宝宝·周岁"_s}));
+    const auto albums = session.albums.snapshot();
+    ASSERT_EQ(albums.size(), 2u);
+    EXPECT_EQ(albums[0].photoCount, 8);
+    EXPECT_EQ(albums[1].photoCount, 15);
+
+    serveBusyThen("/xiaohong/photo/album/201", 0, Fixture("home51/album-gbk.html"), kGbkHtml);
+    serveBusyThen("/xiaohong/photo/getdataview/", 2, Fixture("home51/dataview-gbk.json"), kGbkHtml);
+    site.clearRequests();
+    runPictures(Home51ListPhotos, 0);
+
+    EXPECT_EQ(site.countOf("/xiaohong/photo/getdataview/"), 3);
+    EXPECT_EQ(urls(), (QStringList{u"http://img.51img1.com/b/7771.jpg"_s,
+                                   u"http://img.51img1.com/b/7772.jpg"_s}));
+    const QStringList names = downList.names;
+    ASSERT_EQ(names.size(), 2);
+    EXPECT_TRUE(names[0].startsWith(u"鼓浪屿日落"_s)) << names[0].toStdString();
+    EXPECT_TRUE(names[1].startsWith(u"沙滩"_s)) << names[1].toStdString();
+    EXPECT_EQ(pauses.sleeps(), (QList<qint64>{10000, 10000, 10000}));
+    EXPECT_TRUE(prompt.informations().isEmpty());
 }
 
 TEST_F(Home51Test, ABusyDataViewIsShownAsTheSiteWroteIt) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/gallery/galleryadapters.h"
 #include "gallerysite.h"
+#include "jobs/downloadjob.h"
+
+#include <map>
 
 namespace phodex::test {
 namespace {
@@ -34,7 +37,9 @@ TEST_F(PchomeTest, ListsTheUsersAlbumsFromBig5PagesUntilNoPageLinksOn) {
 TEST_F(PchomeTest, ReadsTheAlbumsPagesWithFullSizeAddressesAndThePicturesPagesAsReferer) {
     servePage(kPchomeHost, "/xiaoming/001*1", Fixture("pchome/photos-1.html"));
     servePage(kPchomeHost, "/xiaoming/001*2", Fixture("pchome/photos-2.html"));
-    session.setOwnerFolder(u"xiaoming"_s);
+    // What the listing of xiaoming's albums leaves for their download.
+    session.setTextSlot(TextSlot::First, u"xiaoming"_s);
+    session.setOwnerFolder(u"xiaoming/"_s);
     AlbumInfo album;
     album.name = u"台北 旅遊"_s;
     album.key = u"/xiaoming/001"_s;
@@ -58,6 +63,43 @@ TEST_F(PchomeTest, ReadsTheAlbumsPagesWithFullSizeAddressesAndThePicturesPagesAs
     EXPECT_TRUE(names[0].startsWith(u"夜景"_s)) << names[0].toStdString();
     EXPECT_TRUE(names[1].startsWith(u"101大樓"_s)) << names[1].toStdString();
     EXPECT_TRUE(names[3].startsWith(u"街景"_s)) << names[3].toStdString();
+}
+
+// The site serves a picture only to its own page, which is named after the
+// user whose albums were listed: what the listing leaves behind for the
+// download must name that user as the site does.
+TEST_F(PchomeTest, AfterAListingEveryPictureIsAskedForFromItsOwnPage) {
+    servePage(kPchomeHost, "/xiaoming*1", Fixture("pchome/albums-1.html"));
+    servePage(kPchomeHost, "/xiaoming*2", Fixture("pchome/albums-2.html"));
+    servePage(kPchomeHost, "/xiaoming/001*1", Fixture("pchome/photos-1.html"));
+    servePage(kPchomeHost, "/xiaoming/001*2", Fixture("pchome/photos-2.html"));
+    for (const char* pictures : {"/xiaoming/001/*", "/chris.photos/001/*"}) {
+        site.route("GET", kPchomeHost, pictures,
+                   [](const httplib::Request& req, httplib::Response& res) {
+                       res.set_content(PictureBody(req.target), "image/jpeg");
+                   });
+    }
+    const auto listed =
+        runListJob(u"https://photo.pchome.com.tw/xiaoming"_s, Category::PchomeDouban);
+    ASSERT_TRUE(listed.has_value());
+    ASSERT_EQ(listed->albumCount, 3);
+
+    DownloadJob download(env);
+    const auto result = download.run(DownloadJobRequest{saveDir.path(), {0}});
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->saved, 4);
+    std::map<std::string, QString> referers;
+    for (const ReceivedRequest& r : site.requests()) {
+        if (r.target.find('*') == std::string::npos)
+            referers[r.target] = Header(r, "Referer");
+    }
+    const std::map<std::string, QString> expected = {
+        {"/xiaoming/001/0001.jpg", u"https://photo.pchome.com.tw/xiaoming/1001"_s},
+        {"/chris.photos/001/0002.jpg", u"https://photo.pchome.com.tw/xiaoming/1002"_s},
+        {"/xiaoming/001/0003.jpg", u"https://photo.pchome.com.tw/xiaoming/1003"_s},
+        {"/xiaoming/001/0004.png", u"https://photo.pchome.com.tw/xiaoming/1004"_s},
+    };
+    EXPECT_EQ(referers, expected);
 }
 
 TEST_F(PchomeTest, APageWithoutAPhotoListEndsTheAlbum) {

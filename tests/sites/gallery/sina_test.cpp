@@ -71,6 +71,37 @@ TEST_F(SinaTest, ReadsACategorysPagesWithOriginalAddressesPausingAfterEachPage) 
     EXPECT_EQ(pauses.sleeps(), (QList<qint64>{2000, 2000}));
 }
 
+// A page can show no picture and still link on (its pictures were
+// deleted); only the same page again ends the walk there.
+TEST_F(SinaTest, APageWithoutPicturesThatLinksOnEndsTheWalkOnlyWhenItRepeats) {
+    const struct {
+        const char* what;
+        std::vector<std::string> pages; // page n+1's fixture; later pages as the last
+        size_t asked;
+        qsizetype pictures;
+    } cases[] = {
+        {.what = "in the middle",
+         .pages = {"sina/photos-1.html", "sina/photos-none.html", "sina/photos-2.html"},
+         .asked = 3,
+         .pictures = 3},
+        {.what = "repeated",
+         .pages = {"sina/photos-1.html", "sina/photos-none.html"},
+         .asked = 3,
+         .pictures = 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        servePage(kPhotoBlogHost, kCategoryPath + "/page*", Fixture(c.pages.back()));
+        for (size_t i = 0; i < c.pages.size(); ++i)
+            servePage(kPhotoBlogHost, kCategoryPath + "/page" + std::to_string(i + 1),
+                      Fixture(c.pages[i]));
+        site.clearRequests();
+        runPictures(SinaPhotoListPhotos, addSinaAlbum(kCategory, u"旅行"_s));
+        EXPECT_EQ(targetsAsked(kPhotoBlogHost).size(), c.asked);
+        EXPECT_EQ(urls().size(), c.pictures);
+    }
+}
+
 TEST_F(SinaTest, AFailedCategoryPageIsAskedForAgainThreeTimesFourSecondsApart) {
     const struct {
         int failures;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/portfolio/portfolioadapters.h"
+#include "core/albumrow.h"
 #include "portfoliosite.h"
 
 namespace phodex::test {
@@ -32,7 +33,11 @@ TEST_F(HupuTest, ListsAMembersAlbumsPageByPageWithinTheAlbumList) {
     EXPECT_EQ(albums[0].photoCount, 12);
     EXPECT_EQ(albums[1].photoCount, 3);
     EXPECT_EQ(albums[2].photoCount, -1);
-    EXPECT_EQ(albums[1].flags, 0);
+    // The album behind a password prompt is marked so in the grid.
+    const QStringList remarks = {u""_s, u"加密相册"_s, u""_s};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(AlbumRowTextsFor(albums[i], i + 1).remark, remarks[i]) << i;
+    EXPECT_EQ(albums[1].flags, kAlbumEncrypted);
     EXPECT_TRUE(prompt.informations().isEmpty());
 }
 
@@ -87,6 +92,39 @@ TEST_F(HupuTest, ReadsTheAlbumsPagesAsBigPicturesOverPlainHttp) {
     ASSERT_EQ(names().size(), 3);
     EXPECT_TRUE(names()[0].startsWith(u"入场"_s)) << names()[0].toStdString();
     EXPECT_TRUE(names()[2].startsWith(u"庆祝"_s)) << names()[2].toStdString();
+}
+
+// A page without the album's picture list shows only the site's own images
+// (navigation, the password form); a wrong password is said once and the
+// album ends there.
+TEST_F(HupuTest, APhotoPageWithoutThePictureListAddsNoPicture) {
+    const struct {
+        const char* fixture;
+        const char* key;
+        QStringList informations;
+    } cases[] = {
+        {.fixture = "hupu/photos-password.html",
+         .key = "xiaoming/photo/a102",
+         .informations = {u"请先在登录窗口里输入密码后，再下载"_s}},
+        {.fixture = "hupu/photos-gone.html", .key = "xiaoming/photo/a104", .informations = {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const std::string page = std::string("/") + c.key;
+        servePage(kMemberHost, page + "-1.html", Fixture(c.fixture));
+        servePage(kMemberHost, page + "-2.html", Fixture("hupu/photos-2.html"));
+        site.clearRequests();
+        const qsizetype before = prompt.informations().size();
+        AlbumInfo album;
+        album.name = u"密码相册"_s;
+        album.key = QString::fromLatin1(c.key);
+        album.flags = kAlbumEncrypted;
+        runPictures(HupuListPhotos, addAlbum(album));
+
+        EXPECT_TRUE(urls().isEmpty()) << urls().join(u' ').toStdString();
+        EXPECT_EQ(targetsAsked(kMemberHost), std::vector<std::string>{page + "-1.html"});
+        EXPECT_EQ(prompt.informations().mid(before), c.informations);
+    }
 }
 
 TEST_F(HupuTest, AnAlbumKeyCannotLeaveTheMembersPaths) {

@@ -147,6 +147,12 @@ void QqSiteTest::runList(const ListOperation& operation, const QString& address)
     session.listState = kListIdle;
 }
 
+std::optional<ListJobResult> QqSiteTest::runListJob(const QString& address, Category listType) {
+    session.setAddressText(address);
+    ListJob list(env);
+    return list.run(ListJobRequest{address, listType, kNoSubType});
+}
+
 void QqSiteTest::runPictures(const PictureOperation& operation, int albumIndex, int subType) {
     session.downState = kDownRunning;
     DownloadJobContext ctx(env, Category::Qq, subType, session.settings(), extension,

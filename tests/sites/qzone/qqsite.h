@@ -10,6 +10,7 @@
 #include "core/seams/shell.h"
 #include "core/seams/userprompt.h"
 #include "core/session.h"
+#include "jobs/listjob.h"
 #include "jobs/listjobcontext.h"
 #include "net/recordingpacer.h"
 #include "support/fakesite.h"
@@ -21,6 +22,7 @@
 
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 
 // The QQ services as loopback fake sites under their real host names, and
@@ -81,6 +83,9 @@ protected:
 
     // A list operation run the way the list job runs it.
     void runList(const ListOperation& operation, const QString& address);
+    // The whole list job on an address typed into the window, as the Get
+    // List button starts it.
+    std::optional<ListJobResult> runListJob(const QString& address, Category listType);
     // A picture operation run the way the download job runs it, into the
     // save folder; the download list is left in downList for the test.
     void runPictures(const PictureOperation& operation, int albumIndex, int subType = 0);

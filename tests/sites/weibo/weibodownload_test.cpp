@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/downloadjob.h"
-#include "jobs/listjob.h"
 #include "weibosite.h"
 
 #include <QDir>
@@ -18,10 +17,7 @@ TEST_F(WeiboSiteTest, EveryListedAlbumArrivesInTheOwnersFolder) {
                   {PhotoPage({PhotoRecord(R"("caption":"three","pic_type":0,)"
                                           R"("pic_host":"http:\/\/ss1.sinaimg.cn",)"
                                           R"("pic_name":"p3.jpg")")})}}});
-    const QString address = u"https://weibo.com/u/1234567890?is_all=1"_s;
-    session.setAddressText(address);
-    ListJob list(env);
-    const auto listed = list.run(ListJobRequest{address, Category::Sina, kNoSubType});
+    const auto listed = runListJob(u"https://weibo.com/u/1234567890?is_all=1"_s, Category::Sina);
     ASSERT_TRUE(listed.has_value());
     EXPECT_EQ(listed->albumCount, 3);
     EXPECT_EQ(session.subType.load(), 2);

@@ -154,6 +154,38 @@ TEST_F(WeiboPhotosTest, AServiceRepeatingItsLastPageDoesNotKeepTheWalkGoing) {
     EXPECT_EQ(pagesAsked(), (std::vector<int>{1, 2, 3, 4}));
 }
 
+// Records the service sends without any picture address (removed
+// pictures) are no end of the album; the same such page again is.
+TEST_F(WeiboPhotosTest, APageOfRecordsWithoutAddressesDoesNotEndTheWalk) {
+    const std::string gone = PhotoPage({PhotoRecord(R"("caption":"gone 1","pic_type":1)"),
+                                        PhotoRecord(R"("caption":"gone 2","pic_type":1)")});
+    const struct {
+        const char* what;
+        int count;
+        std::map<int, std::vector<std::string>> pages;
+        std::vector<int> asked;
+        qsizetype pictures;
+    } cases[] = {
+        {.what = "in the middle",
+         .count = 70,
+         .pages = {{1, {Pictures("a", 32)}}, {2, {gone}}, {3, {Pictures("c", 4)}}},
+         .asked = {1, 2, 3, 4},
+         .pictures = 36},
+        {.what = "repeated",
+         .count = 200,
+         .pages = {{1, {Pictures("a", 32)}}, {2, {gone}}, {3, {gone}}, {4, {gone}}, {5, {gone}}},
+         .asked = {1, 2, 3, 4},
+         .pictures = 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        site.clearRequests();
+        walk(c.count, c.pages);
+        EXPECT_EQ(pagesAsked(), c.asked);
+        EXPECT_EQ(urls().size(), c.pictures);
+    }
+}
+
 TEST_F(WeiboPhotosTest, AFailedPageEndsTheWalkAfterThreeAttempts) {
     site.route("GET", kWeiboPhotoHost, kPhotosPath,
                [inner = site.resetMidBody()](const httplib::Request& req, httplib::Response& res) {
