@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <random>
 #include <thread>
 
 namespace phodex::test {
@@ -165,6 +166,66 @@ TEST_F(CliDownload, InterruptedGetListLeavesOnlyWholePictures) {
     EXPECT_EQ(ReadFile(save.filePath(QStringLiteral("2.jpg"))),
               QByteArray::fromStdString(Jpeg("/p/2.jpg")));
     EXPECT_EQ(site.countOf("/slow/*"), 2);
+}
+
+// A picture whose body arrives in pieces, so that a kill lands mid-transfer.
+std::string SlowPicture(const std::string& path) {
+    std::string body = Jpeg(path);
+    for (int i = 0; body.size() < 24 * 1024; ++i)
+        body += char('a' + (i * 7 + int(path.size())) % 26);
+    return body;
+}
+
+// Whatever moment the program dies at, every picture under its final name is
+// whole; the next run finishes the job and leaves no part file behind.
+TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes) {
+    site.get("/drip/*", [this](const httplib::Request& req, httplib::Response& res) {
+        site.slowDrip(SlowPicture(req.path), 2048, std::chrono::milliseconds(8))(req, res);
+    });
+    QStringList addresses;
+    for (int i = 1; i <= 40; ++i)
+        addresses << Address("/drip/" + std::to_string(i) + ".jpg");
+    const QString list = WriteList(addresses);
+    const QStringList command{"get-list", list, "--save", save.path(), "--threads", "4"};
+
+    int killsMidTransfer = 0;
+    const auto expectOnlyWholePictures = [&](int round) {
+        bool partLeft = false;
+        for (const QString& name : SavedFiles()) {
+            if (name.endsWith(QStringLiteral(".part"))) {
+                partLeft = true;
+                continue;
+            }
+            EXPECT_EQ(ReadFile(save.filePath(name)),
+                      QByteArray::fromStdString(SlowPicture("/drip/" + name.toStdString())))
+                << "round " << round << ": " << name.toStdString();
+        }
+        killsMidTransfer += partLeft ? 1 : 0;
+    };
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> moment(20, 500);
+    for (int round = 1; round <= 20; ++round) {
+        QProcess process;
+        Start(process, command);
+        const int before = int(site.requests().size());
+        // Killing before the first request would test nothing.
+        for (int i = 0; i < 1000 && int(site.requests().size()) == before; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::sleep_for(std::chrono::milliseconds(moment(random)));
+        ::kill(pid_t(process.processId()), SIGKILL);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        expectOnlyWholePictures(round);
+    }
+    // Otherwise the kills only ever hit between pictures and showed nothing.
+    EXPECT_GT(killsMidTransfer, 0);
+
+    const CliRun last = Run(command);
+    EXPECT_EQ(last.exitCode, 0) << last.err.toStdString();
+    const QStringList files = SavedFiles();
+    EXPECT_EQ(files.size(), 40) << files.join(u' ').toStdString();
+    for (const QString& name : files)
+        EXPECT_FALSE(name.endsWith(QStringLiteral(".part"))) << name.toStdString();
+    expectOnlyWholePictures(21);
 }
 
 TEST_F(CliDownload, SettingsAreCheckedLikeTheDialogsAndSaved) {
