@@ -2,7 +2,7 @@
 # `make run` and `make test` do all the set-up a fresh Debian 12 machine needs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan run test test-default test-asan test-quick clean format
+.PHONY: deps build build-asan run test test-default test-asan test-quick fuzz clean format
 
 deps:
 	./scripts/install-deps
@@ -30,11 +30,19 @@ test-quick: build
 
 test: test-default test-asan
 
+# Every fuzz target for FUZZ_SECONDS (60) each; clang and libFuzzer are only
+# needed here. The corpora replay in `make test` without them.
+fuzz:
+	./scripts/install-deps fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	./scripts/run-fuzz build-fuzz
+
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz
 
 # A QQ Zone site on loopback with a few albums: downloads them with phodex-cli
 # into ./demo-albums/, no account or network needed.
