@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Every written site, its list and picture operations fed whatever a
 // stranger's server sends. The first byte picks the site; the rest is the
-// pages, separated by 0x1E, answered in turn to every request the run makes.
+// pages, separated by 0x1E, answered in turn to the requests the run makes,
+// and an empty page to every request after them.
 // A run must end (the fuzzer's timeout catches a walk without end), and every
 // picture name must stay inside its album folder.
 #include "fuzzinput.h"
@@ -84,7 +85,7 @@ private:
     std::atomic<quint32> m_seed{0};
 };
 
-// The pages of one run, answered in turn; the site outlives the runs.
+// The pages of one run; the site outlives the runs.
 struct Pages {
     std::mutex mutex;
     std::vector<std::string> pages;
@@ -99,7 +100,7 @@ struct Pages {
     }
     std::string take() {
         std::lock_guard lock(mutex);
-        return pages[next++ % pages.size()];
+        return next < pages.size() ? pages[next++] : std::string();
     }
 };
 
