@@ -4,6 +4,7 @@
 #include "core/seams/jobobserver.h"
 #include "download/worker.h"
 #include "net/cancel.h"
+#include "net/failure.h"
 #include "net/pacer.h"
 
 #include <QLoggingCategory>
@@ -42,7 +43,10 @@ public:
                 pacer().sleepMs(kSingleThreadPauseMs);
             if (m_stop.load())
                 return;
+            clearWriteFailure();
             const bool saved = DownloadPicture(m_list, index, m_params, &m_stop);
+            if (!saved)
+                keepWriteFailure(LastWriteFailure());
             // A transfer the stop ended is a stopped download even when it
             // was the last one: the watcher may see the count complete first.
             if (!saved && m_stop.load())
@@ -67,9 +71,20 @@ public:
         return m_saved;
     }
     int total() const { return m_total; }
+    QString writeFailure() const {
+        std::lock_guard lock(m_mutex);
+        return m_writeFailure;
+    }
     bool cancelled() const { return m_cancelled.load(); }
 
 private:
+    // The first one is enough: a full or read-only folder fails every
+    // picture after it the same way.
+    void keepWriteFailure(const QString& failure) {
+        std::lock_guard lock(m_mutex);
+        if (m_writeFailure.isEmpty())
+            m_writeFailure = failure;
+    }
     void finish(bool saved) {
         {
             std::lock_guard lock(m_mutex);
@@ -89,6 +104,7 @@ private:
     std::condition_variable m_changed;
     int m_done = 0;
     int m_saved = 0;
+    QString m_writeFailure;
 };
 
 // Shows progress until every picture is done or a stop is seen.
@@ -148,6 +164,7 @@ DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& par
     qCDebug(lcDownload) << "OK" << outcome.total;
     outcome.done = queue.done();
     outcome.saved = queue.saved();
+    outcome.writeFailure = queue.writeFailure();
     outcome.elapsedMs = pacer().nowMs() - started;
     session.downloadsRunning = false;
     return outcome;

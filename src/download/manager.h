@@ -22,8 +22,18 @@ struct DownloadOutcome {
     int saved = 0; // pictures whose file arrived
     bool stopped = false;
     int workersStarted = 0; // 0 with pictures to do: no thread could be started
+    // "<folder>: <cause>" when a picture could not be written (folder full,
+    // read-only or gone); "" when every failure was the site's.
+    QString writeFailure;
     qint64 elapsedMs = 0;
 };
+
+// What the user is told when pictures could not be written; "" when none.
+inline QString WriteFailureMessage(const DownloadOutcome& outcome) {
+    return outcome.writeFailure.isEmpty()
+               ? QString()
+               : QStringLiteral("无法保存图片：%1").arg(outcome.writeFailure);
+}
 
 // Downloads every picture of `list` into list.folder with at most
 // params.threads transfers at a time, reporting observer.progress as workers

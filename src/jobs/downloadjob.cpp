@@ -90,9 +90,10 @@ std::optional<QString> DownloadJob::makeBasePath(const QString& savePath) {
     if (!path.endsWith(u'/'))
         path += u'/';
     path += m_env.session.ownerFolder() + m_env.session.subFolder();
-    const QString failed = MakeFolderPath(path);
+    QString cause;
+    const QString failed = MakeFolderPath(path, &cause);
     if (!failed.isEmpty()) {
-        m_env.prompt.information(failed);
+        m_env.prompt.information(QStringLiteral("%1: %2").arg(failed, cause));
         m_env.prompt.information(kBadSavePath);
         return std::nullopt;
     }

@@ -30,7 +30,8 @@ struct DownloadJobResult {
     int saved = 0;        // picture files that arrived
     int failed = 0;       // pictures of finished downloads that did not arrive
     bool stopped = false;
-    QString folder; // the folder of the last album processed
+    QString folder;       // the folder of the last album processed
+    QString writeFailure; // the first picture that could not be written, as shown
 };
 
 enum class DownloadStart { Started, StopRequested, Failed };

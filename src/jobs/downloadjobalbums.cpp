@@ -97,6 +97,11 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     result.saved += outcome.saved;
     result.failed += outcome.done - outcome.saved;
     result.stopped = result.stopped || outcome.stopped;
+    // Once a job: a full or read-only folder fails every later album alike.
+    if (result.writeFailure.isEmpty() && !outcome.writeFailure.isEmpty()) {
+        result.writeFailure = outcome.writeFailure;
+        m_env.prompt.information(WriteFailureMessage(outcome));
+    }
     if (s.downState.load() != kDownStopRequested)
         WriteAlbumMarker(list.folder, list.urls.first());
     // The 微商相册 posts also hold videos; content of no known picture type is one.

@@ -94,6 +94,8 @@ void PictureListJob::runImport(const QStringList& addresses, const QString& fold
     m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
     const CDownList list = MakeAddressDownload(addresses, folder);
     const DownloadOutcome outcome = DownloadManager(list, params, m_env.session, m_env.observer);
+    if (!outcome.writeFailure.isEmpty())
+        m_env.prompt.information(WriteFailureMessage(outcome));
     end(outcome.stopped
             ? QStringLiteral("下载已终止，已下载%1/%2").arg(outcome.saved).arg(outcome.total)
             : QStringLiteral("下载完毕，已下载%1/%2").arg(outcome.saved).arg(outcome.total));

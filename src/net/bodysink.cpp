@@ -2,6 +2,7 @@
 #include "net/bodysink.h"
 
 #include "net/bodymarkers.h"
+#include "net/failure.h"
 #include "net/partfile.h"
 
 namespace phodex {
@@ -25,6 +26,8 @@ bool BodySink::begin(std::optional<quint64> contentLength) {
     }
     if (m_file && !m_file->open()) {
         m_failure = QStringLiteral("cannot create %1: %2").arg(m_file->partPath(), m_file->error());
+        if (m_file->diskFailed())
+            noteWriteFailure(m_file->finalPath(), m_file->error());
         return false;
     }
     return true;
@@ -35,6 +38,7 @@ BodySink::Take BodySink::take(const char* data, qsizetype size) {
         return takeInMemory(data, size);
     if (!m_file->write(data, size)) {
         m_failure = QStringLiteral("写入文件失败: %1").arg(m_file->error());
+        noteWriteFailure(m_file->finalPath(), m_file->error());
         return Take::Failed;
     }
     return withinLimits(m_file->size(), false, false) ? Take::More : Take::Failed;

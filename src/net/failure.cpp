@@ -4,11 +4,14 @@
 #include "net/fetch.h"
 #include "net/netlog.h"
 
+#include <QFileInfo>
+
 namespace phodex {
 
 namespace {
 
 thread_local QString t_lastFailure;
+thread_local QString t_lastWriteFailure;
 
 } // namespace
 
@@ -19,6 +22,19 @@ void noteFailure(const QString& url, const QString& reason) {
 
 QString LastFetchFailure() {
     return t_lastFailure;
+}
+
+void noteWriteFailure(const QString& path, const QString& cause) {
+    noteFailure(path, cause);
+    t_lastWriteFailure = QStringLiteral("%1: %2").arg(QFileInfo(path).absolutePath(), cause);
+}
+
+QString LastWriteFailure() {
+    return t_lastWriteFailure;
+}
+
+void clearWriteFailure() {
+    t_lastWriteFailure.clear();
 }
 
 } // namespace phodex

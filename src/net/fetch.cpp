@@ -24,6 +24,8 @@ bool commit(PartFile* file) {
     if (!file || file->commit())
         return true;
     noteFailure(file->finalPath(), QStringLiteral("写入文件失败: %1").arg(file->error()));
+    if (file->diskFailed())
+        noteWriteFailure(file->finalPath(), file->error());
     return false;
 }
 

@@ -40,13 +40,15 @@ QString systemError() {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, QString& error) {
+bool moveIntoPlace(const QString& part, const QString& final, bool mayReplace, QString& error,
+                   bool& diskFailed) {
     const bool moved = mayReplace ? std::rename(QFile::encodeName(part).constData(),
                                                 QFile::encodeName(final).constData()) == 0
                                   : RenameNoReplace(part, final);
     if (moved)
         return true;
-    error = errno == EEXIST ? QStringLiteral("%1 already exists").arg(final) : systemError();
+    diskFailed = errno != EEXIST;
+    error = diskFailed ? systemError() : QStringLiteral("%1 already exists").arg(final);
     return false;
 }
 
@@ -97,6 +99,7 @@ bool PartFile::open() {
     m_size = 0;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         m_error = m_file.errorString();
+        m_diskFailed = true;
         release();
         return false;
     }
@@ -106,6 +109,7 @@ bool PartFile::open() {
 bool PartFile::write(const char* data, qint64 size) {
     if (m_file.write(data, size) != size) {
         m_error = m_file.errorString();
+        m_diskFailed = true;
         return false;
     }
     m_size += size;
@@ -128,6 +132,7 @@ bool PartFile::commit() {
     m_file.close();
     if (m_file.error() != QFileDevice::NoError) {
         m_error = m_file.errorString();
+        m_diskFailed = true;
         discard();
         return false;
     }
@@ -135,7 +140,7 @@ bool PartFile::commit() {
     Registry& r = registry();
     std::unique_lock lock(r.mutex);
     const bool ours = r.written.contains(key);
-    if (!moveIntoPlace(partPath(), m_finalPath, ours, m_error)) {
+    if (!moveIntoPlace(partPath(), m_finalPath, ours, m_error, m_diskFailed)) {
         // Downloading an album again finds its earlier pictures in place: a
         // file that already holds exactly these bytes is this download done.
         const bool alreadyThere = !ours && SameBytes(partPath(), m_finalPath);

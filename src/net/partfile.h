@@ -32,6 +32,9 @@ public:
     const QString& finalPath() const { return m_finalPath; }
     QString partPath() const { return m_file.fileName(); }
     const QString& error() const { return m_error; }
+    // The latest failure came from the file system (full, read-only, gone),
+    // not from another download or a file of the user's in the way.
+    bool diskFailed() const { return m_diskFailed; }
 
 private:
     void release();
@@ -40,6 +43,7 @@ private:
     QFile m_file;
     qint64 m_size = 0;
     bool m_claimed = false;
+    bool m_diskFailed = false;
     QString m_error;
 };
 

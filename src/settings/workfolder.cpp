@@ -52,11 +52,12 @@ WorkLocations ResolveWorkLocations(const QString& currentDir, const QString& wor
 
 QString PickWorkFolder(const QString& currentDir, const QString& workDirOption, QString* error) {
     const QString workDir = ResolveWorkLocations(currentDir, workDirOption).workDir;
-    const QString failed = MakeFolderPath(workDir);
+    QString cause;
+    const QString failed = MakeFolderPath(workDir, &cause);
     if (failed.isEmpty())
         return workDir;
     if (error)
-        *error = QStringLiteral("cannot create folder %1").arg(failed);
+        *error = QStringLiteral("cannot create folder %1: %2").arg(failed, cause);
     return QString();
 }
 

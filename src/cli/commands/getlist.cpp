@@ -17,9 +17,10 @@ namespace phodex::cli {
 namespace {
 
 bool MakeSaveFolder(const QString& folder, QString& error) {
-    const QString failed = MakeFolderPath(folder);
+    QString cause;
+    const QString failed = MakeFolderPath(folder, &cause);
     if (!failed.isEmpty())
-        error = QStringLiteral("cannot make the folder %1").arg(failed);
+        error = QStringLiteral("cannot make the folder %1: %2").arg(failed, cause);
     return failed.isEmpty();
 }
 
@@ -65,6 +66,8 @@ int RunGetList(CliContext& context) {
     StopOnInterrupt interrupt(session);
     const DownloadOutcome outcome = DownloadManager(list, params, session, observer);
     session.downState = kDownIdle;
+    if (!outcome.writeFailure.isEmpty())
+        printError(QStringLiteral("cannot save pictures in %1").arg(outcome.writeFailure));
     if (outcome.saved < outcome.total)
         printError(QStringLiteral("%1 of %2 pictures were not downloaded")
                        .arg(outcome.total - outcome.saved)

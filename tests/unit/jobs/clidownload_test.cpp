@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <chrono>
 #include <csignal>
 #include <random>
+#include <sys/resource.h>
 #include <thread>
 
 namespace phodex::test {
@@ -226,6 +228,62 @@ TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes
     for (const QString& name : files)
         EXPECT_FALSE(name.endsWith(QStringLiteral(".part"))) << name.toStdString();
     expectOnlyWholePictures(21);
+}
+
+// A save folder that fills up, or disappears mid-job: the user is told which
+// folder and why, the pictures that arrived stay whole, and no part file or
+// cut picture is left. The file size limit stands in for a full disk, so the
+// test needs no mount.
+TEST_F(CliDownload, AFullOrVanishedSaveFolderIsNamedWithTheCauseAndLeavesNoPartialFile) {
+    const std::string big(60 * 1024, 'b');
+    site.get("/big/*", [big](const httplib::Request& req, httplib::Response& res) {
+        res.set_content(Jpeg(req.path) + big, "image/jpeg");
+    });
+    {
+        QProcess process;
+        process.setChildProcessModifier([] {
+            ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of killing
+            const rlimit limit{40 * 1024, 40 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        Start(process, {"get-list", WriteList({Address("/p/1.jpg"), Address("/big/2.jpg")}),
+                        "--save", save.path(), "--threads", "1"});
+        const CliRun run = Finish(process);
+        EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+        EXPECT_TRUE(
+            run.err.contains(QStringLiteral("cannot save pictures in %1: ").arg(save.path())))
+            << run.err.toStdString();
+        EXPECT_EQ(SavedFiles(), QStringList{"1.jpg"});
+    }
+    {
+        QTemporaryDir parent;
+        const QString folder = parent.filePath(QStringLiteral("album"));
+        site.get("/drip/*", [this](const httplib::Request& req, httplib::Response& res) {
+            site.slowDrip(SlowPicture(req.path), 1024, std::chrono::milliseconds(20))(req, res);
+        });
+        QProcess process;
+        Start(process, {"get-list", WriteList({Address("/drip/1.jpg")}), "--save", folder});
+        ASSERT_TRUE(WaitForRequests("/drip/*", 1));
+        ASSERT_TRUE(QDir(folder).removeRecursively());
+        const CliRun run = Finish(process);
+        EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("cannot save pictures in %1: ").arg(folder)))
+            << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder)) << "nothing made again behind the user's back";
+    }
+}
+
+// A work folder that cannot be made is named with the cause.
+TEST_F(CliDownload, AWorkFolderThatCannotBeMadeIsNamedWithTheCause) {
+    const QString blocker = save.filePath(QStringLiteral("a-file"));
+    WriteFile(blocker, "not a folder");
+    QProcess process;
+    process.start(QStringLiteral(PHODEX_CLI),
+                  {"--work-dir", blocker + QStringLiteral("/work"), "sites"});
+    const CliRun run = Finish(process);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot create folder %1: ").arg(blocker)))
+        << run.err.toStdString();
 }
 
 TEST_F(CliDownload, SettingsAreCheckedLikeTheDialogsAndSaved) {

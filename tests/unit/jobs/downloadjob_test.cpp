@@ -242,8 +242,11 @@ TEST_F(DownloadJobs, SaveFolderThatCannotBeMadeEndsTheJobWithTheFailingLevel) {
     blocker.close();
     const DownloadJobResult result = Download({0}, saveDir.filePath(QStringLiteral("file/sub")));
     EXPECT_FALSE(result.started);
-    EXPECT_EQ(prompt.informations(), (QStringList{saveDir.filePath(QStringLiteral("file")),
-                                                  QStringLiteral("请检测设置的保存路径是否有误")}));
+    // The failing level with the system's reason, then the site's hint.
+    EXPECT_EQ(prompt.informations(),
+              (QStringList{saveDir.filePath(QStringLiteral("file: ")) +
+                               QString::fromLocal8Bit(std::strerror(ENOTDIR)),
+                           QStringLiteral("请检测设置的保存路径是否有误")}));
     EXPECT_EQ(site.countOf("/album/*"), 0);
 
     const DownloadJobResult empty = Download({0}, QStringLiteral("  "));
