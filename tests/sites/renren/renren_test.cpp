@@ -209,6 +209,51 @@ TEST_F(RenrenTest, AnEncryptedAlbumAsksForItsPasswordFirst) {
     }
 }
 
+// The album's own picture list counts down to position 1; a list that never
+// gets there ends once it brings nothing new.
+TEST_F(RenrenTest, ReadsAnAlbumsOwnPictureListDownToTheFirstPosition) {
+    const struct {
+        const char* name;
+        std::string reply;
+        size_t requests;
+        QStringList urls;
+    } cases[] = {
+        {.name = "down to position 1",
+         .reply = Fixture("renren/photo-list-whole.json"),
+         .requests = 1,
+         .urls = {u"http://fmn.rrimg.com/xlarge/x3.jpg"_s, u"http://fmn.rrimg.com/large/l2.jpg"_s,
+                  u"http://fmn.rrimg.com/xlarge/x1.jpg"_s}},
+        {.name = "never reaching it",
+         .reply = Fixture("renren/photo-list-short.json"),
+         .requests = 2,
+         .urls = {u"http://fmn.rrimg.com/xlarge/x3.jpg"_s, u"http://fmn.rrimg.com/large/l2.jpg"_s}},
+    };
+    const std::string list = "/photo/555666777/photo-9003/ajax";
+    servePage(kPhotoHost, "/photo/555666777/album-2001", Fixture("renren/album-classic-list.html"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        site.clearRequests();
+        servePage(kPhotoHost, list, c.reply);
+        AlbumInfo album;
+        album.name = u"毕业"_s;
+        album.key = u"https://photo.renren.com/photo/555666777/album-2001"_s;
+        const int index = addAlbum(album);
+        runPictures(RenrenListPhotos3, index);
+
+        EXPECT_EQ(site.requestsTo(list).size(), c.requests);
+        EXPECT_EQ(urls(), c.urls);
+        const QString link =
+            u"Referer: https://photo.renren.com/photo/555666777/photo-9003/ajax?psource=3"_s;
+        EXPECT_EQ(downList.headers, QStringList(c.urls.size(), link));
+        // The album takes the name its page gives it, and so do the pictures
+        // without a title of their own.
+        EXPECT_EQ(session.albums.At(index).name.left(4), u"毕业典礼"_s);
+        ASSERT_EQ(names().size(), c.urls.size());
+        EXPECT_TRUE(names()[0].contains(u"合影"_s)) << names()[0].toStdString();
+        EXPECT_TRUE(names()[1].contains(u"毕业典礼"_s)) << names()[1].toStdString();
+    }
+}
+
 TEST_F(RenrenTest, ListsASiteStationsTagMonthByMonthEachPostAnAlbum) {
     const std::string zhan = "zhan.renren.com";
     servePage(zhan, "/travelnotes", Fixture("renren/zhan-site.html"));
