@@ -90,6 +90,8 @@ constexpr std::array kHosts = {
     SiteHostEntry{NeteasePictureHost, HostName, u"ph.126.net"},
     SiteHostEntry{NeteaseBlogPictureHost, HostName, u"bimg.126.net"},
     SiteHostEntry{BaiduAlbumHost, HostName, u"xiangce.baidu.com"},
+    SiteHostEntry{TiebaPictureHost, HostName, u"imgsrc.baidu.com"},
+    SiteHostEntry{RenrenPhotoHost, HostName, u"photo.renren.com"},
 };
 
 constexpr bool rolesAreIndices() {

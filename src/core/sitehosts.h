@@ -108,6 +108,8 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
+    TiebaPictureHost,       // the forums' pictures, by picture id
+    RenrenPhotoHost,        // the users' albums and their picture lists
     Count                   // keep last
 };
 

@@ -118,11 +118,9 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         return;
     const QString list =
         AlbumHost() + QStringLiteral("picture/album/list/") + QueryValue(album.key);
-    PageWalk walk;
     int listed = 0;
-    bool asked = false;
-    CUrlRequest request = GzipPageRequest();
-    while (walk.nextPage()) {
+    ReadAlbumPages(ctx, album, list, [&](int, PageWalk& walk) -> std::optional<int> {
+        CUrlRequest request = GzipPageRequest();
         request.url =
             list + QStringLiteral("?format=json&size=100&pn=%1&width=80&t=%2&resolution=1280")
                        .arg(listed)
@@ -133,7 +131,7 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         const bool received = Fetch(response, request, 0) && !IsErrorReply(response);
         const QString text = received ? GetText(response, kTextFlags) : QString();
         if (text.isEmpty())
-            return;
+            return std::nullopt;
         QStringList parts;
         SplitBy(text, QStringLiteral("picture_name"), parts);
         int onPage = 0;
@@ -150,17 +148,10 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
             ++onPage;
             ++listed;
             if (!HandOverPicture(ctx, OriginalPicture(url), title, albumIndex, walk))
-                return;
+                return std::nullopt;
         }
-        if (onPage > 0)
-            continue;
-        if (listed > 0 || album.photoCount == 0 || asked)
-            return;
-        asked = true;
-        if (!OfferPrivateAlbumLogin(ctx, list))
-            return;
-        walk = PageWalk();
-    }
+        return onPage;
+    });
 }
 
 } // namespace phodex

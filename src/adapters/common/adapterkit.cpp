@@ -33,6 +33,18 @@ QString QueryValue(const QString& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
 }
 
+QString EncodedValue(const QString& text) {
+    // QUrl::toPercentEncoding encodes "%" whatever it is told.
+    QString encoded;
+    const QStringList pieces = text.split(QLatin1Char('%'));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            encoded += QLatin1Char('%');
+        encoded += QueryValue(pieces.at(i));
+    }
+    return encoded;
+}
+
 QString Unslashed(QString text) {
     return text.replace(QStringLiteral("\\/"), QStringLiteral("/"));
 }

@@ -29,6 +29,10 @@ QString PlainHostName(const QString& text);
 // A value that goes into a query or a path: percent-encoded, so that what a
 // site or the user wrote can never add parameters or end the address.
 QString QueryValue(const QString& text);
+// A value taken from an address, where it may already be percent-encoded:
+// its escapes stay as they are, and whatever else could end the value or add
+// parameters is encoded.
+QString EncodedValue(const QString& text);
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
 // The decimal number a value starts with after blanks; fallback when it

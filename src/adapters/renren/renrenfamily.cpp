@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/renren/renrenadapters.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
 // Renren: an owner's albums in three page layouts, one album, or a site's
-// archive tags. Its adapters are not written yet.
+// archive tags.
 namespace phodex {
 
 namespace dispatch {
@@ -94,6 +95,14 @@ SiteFamily RenrenFamily() {
                  .pictureOps = {"RenrenZhanListPhotos"}},
             },
         .dispatches = {{.listType = Category::Renren, .run = dispatch::DispatchRenren}},
+        .lists = {{"RenrenListAlbums", RenrenListAlbums},
+                  {"RenrenListAlbumsV7", RenrenListAlbumsV7},
+                  {"RenrenListAlbumsPublic", RenrenListAlbumsPublic},
+                  {"RenrenZhanListAlbums", RenrenZhanListAlbums}},
+        .pictures = {{"RenrenListPhotos", RenrenListPhotos},
+                     {"RenrenListPhotos2", RenrenListPhotos2},
+                     {"RenrenListPhotos3", RenrenListPhotos3},
+                     {"RenrenZhanListPhotos", RenrenZhanListPhotos}},
     };
 }
 

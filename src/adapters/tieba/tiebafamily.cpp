@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/tieba/tiebaadapters.h"
 #include "core/addressclass.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/escapes.h"
 #include "text/markers.h"
 
-// Baidu Tieba: a forum's picture albums, or one thread's pictures. Its
-// adapters are not written yet.
+// Baidu Tieba: a forum's picture albums, or one thread's pictures.
 namespace phodex {
 
 namespace dispatch {
@@ -90,6 +90,9 @@ SiteFamily TiebaFamily() {
         .dispatches = {{.listType = Category::Baidu,
                         .claims = dispatch::IsTieba,
                         .run = dispatch::DispatchTieba}},
+        .lists = {{"TiebaListAlbums", TiebaListAlbums}, {"TiebaListThread", TiebaListThread}},
+        .pictures = {{"TiebaListPhotos", TiebaListPhotos},
+                     {"TiebaListThreadPhotos", TiebaListThreadPhotos}},
     };
 }
 

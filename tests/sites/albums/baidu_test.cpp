@@ -9,15 +9,7 @@ const std::string kAlbumHost = "xiangce.baidu.com";
 constexpr Category kBaidu = Category::Baidu;
 const std::string kEmptyList = R"({"errno":0,"data":{"picture_list":[]}})";
 
-class BaiduTest : public PortfolioSiteTest {
-protected:
-    std::vector<std::string> paramsAsked(const std::string& path, const char* key) const {
-        std::vector<std::string> asked;
-        for (const auto& request : site.requestsTo(path))
-            asked.push_back(Param(request, QString::fromLatin1(key)).toStdString());
-        return asked;
-    }
-};
+using BaiduTest = PortfolioSiteTest;
 
 TEST_F(BaiduTest, ListsTheUserPagesAlbumsThenTheServicesUntilItRepeatsItself) {
     servePage(kAlbumHost, "/u/alice", Fixture("baidu/user.html"));

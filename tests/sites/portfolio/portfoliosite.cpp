@@ -28,4 +28,12 @@ void PortfolioSiteTest::servePagesBy(const std::string& host, const std::string&
                });
 }
 
+std::vector<std::string> PortfolioSiteTest::paramsAsked(const std::string& path,
+                                                        const char* key) const {
+    std::vector<std::string> asked;
+    for (const auto& request : site.requestsTo(path))
+        asked.push_back(Param(request, QString::fromLatin1(key)).toStdString());
+    return asked;
+}
+
 } // namespace phodex::test

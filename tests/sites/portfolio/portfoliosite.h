@@ -17,6 +17,8 @@ protected:
     // of that value, a 404 for any other.
     void servePagesBy(const std::string& host, const std::string& path, const std::string& param,
                       const std::map<std::string, std::string>& pages);
+    // The value of one query parameter in each request to path, in order.
+    std::vector<std::string> paramsAsked(const std::string& path, const char* key) const;
     // The picture names the download list holds.
     QStringList names() const { return downList.names; }
 };
