@@ -108,7 +108,16 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
-    Count                   // keep last
+    // Store sites: their product pages (read as the user entered them) and
+    // the pages the adapters address themselves.
+    TaobaoItemHost,  // Taobao product pages
+    TaobaoComboHost, // serves the pages of combo ("meal") products in their place
+    TmallItemHost,   // Tmall product pages
+    Alibaba1688OfferHost,
+    AlibabaHost,
+    AliExpressHost,
+    JdItemHost, // JD product pages: "/<product number>.html"
+    Count       // keep last
 };
 
 struct SiteHostEntry {
