@@ -118,7 +118,9 @@ std::vector<Variant> Variants(const QStringList& items) {
 }
 
 QString VariantPage(const QString& sku) {
-    return SiteHosts::https(HostRole::JdItemHost, QLatin1Char('/') + sku + QStringLiteral(".html"));
+    // The number comes from the page: encoded, so that it stays one file name.
+    return SiteHosts::https(HostRole::JdItemHost,
+                            QLatin1Char('/') + QueryValue(sku) + QStringLiteral(".html"));
 }
 
 // Every variant's pictures, the product's own from its page read at listing;
@@ -127,7 +129,7 @@ void WalkVariants(PictureContext& ctx, const AlbumInfo& album, const QString& pr
                   std::vector<Variant> variants, int albumIndex) {
     PageWalk seen;
     bool matched = false;
-    for (std::size_t i = 0; i < variants.size(); ++i) {
+    for (std::size_t i = 0; i < variants.size() && ctx.keepListing(); ++i) {
         const Variant variant = variants[i];
         const bool isProduct = album.key.contains(variant.sku);
         if (i + 1 == variants.size() && !matched && !isProduct)

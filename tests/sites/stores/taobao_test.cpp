@@ -211,5 +211,21 @@ TEST_F(TaobaoTest, ASkipPageNamesItsPicturesInItsOwnText) {
     EXPECT_EQ(names(), (QStringList{u"价格10.00元_主图_001.jpg"_s, u"价格10.00元_主图_002.jpg"_s}));
 }
 
+// Pages of the traditional-script site are Big5 where the INI file says so.
+TEST_F(TaobaoTest, TheBig5SwitchReadsTraditionalPages) {
+    servePage(kTaobaoHost, "/item.htm", Fixture("taobao/big5.html"));
+    const QString address = u"https://item.taobao.com/item.htm?id=600900005"_s;
+    extension.taobaoBig5 = 1;
+    listAndPictures(address);
+    EXPECT_EQ(albumNames(), QStringList{u"純棉短袖T恤-小紅的店"_s});
+    EXPECT_EQ(session.ownerFolder(), u"小紅的店"_s);
+    EXPECT_EQ(urls(), QStringList{u"http://img.alicdn.com/imgextra/i1/tw/O1CN01tw.jpg"_s});
+
+    extension.taobaoBig5 = 0; // read as GBK, the name is not the page's
+    dispatch(kShops, address);
+    ASSERT_EQ(albumNames().size(), 1);
+    EXPECT_NE(albumNames()[0], u"純棉短袖T恤-小紅的店"_s);
+}
+
 } // namespace
 } // namespace phodex::test
