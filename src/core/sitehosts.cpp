@@ -92,6 +92,13 @@ constexpr std::array kHosts = {
     SiteHostEntry{BaiduAlbumHost, HostName, u"xiangce.baidu.com"},
     SiteHostEntry{TiebaPictureHost, HostName, u"imgsrc.baidu.com"},
     SiteHostEntry{RenrenPhotoHost, HostName, u"photo.renren.com"},
+    SiteHostEntry{TaobaoItemHost, HostName, u"item.taobao.com"},
+    SiteHostEntry{TaobaoComboHost, HostName, u"meal.taobao.com"},
+    SiteHostEntry{TmallItemHost, HostName, u"detail.tmall.com"},
+    SiteHostEntry{Alibaba1688OfferHost, HostName, u"detail.1688.com"},
+    SiteHostEntry{AlibabaHost, HostName, u"www.alibaba.com"},
+    SiteHostEntry{AliExpressHost, HostName, u"www.aliexpress.com"},
+    SiteHostEntry{JdItemHost, HostName, u"item.jd.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -110,7 +110,16 @@ enum class HostRole : int {
     BaiduAlbumHost,         // the photo album site and its list services
     TiebaPictureHost,       // the forums' pictures, by picture id
     RenrenPhotoHost,        // the users' albums and their picture lists
-    Count                   // keep last
+    // Store sites: their product pages (read as the user entered them) and
+    // the pages the adapters address themselves.
+    TaobaoItemHost,  // Taobao product pages
+    TaobaoComboHost, // serves the pages of combo ("meal") products in their place
+    TmallItemHost,   // Tmall product pages
+    Alibaba1688OfferHost,
+    AlibabaHost,
+    AliExpressHost,
+    JdItemHost, // JD product pages: "/<product number>.html"
+    Count       // keep last
 };
 
 struct SiteHostEntry {

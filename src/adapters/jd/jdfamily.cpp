@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/jd/jdadapters.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
-// JD: one product page. Its adapters are not written yet.
+// JD: one product page.
 namespace phodex {
 
 namespace {
@@ -36,6 +37,8 @@ SiteFamily JdFamily() {
                   .listOps = {"JdListProducts"},
                   .pictureOps = {"JdListPhotos"}}},
         .dispatches = {{.listType = Category::Jd, .run = DispatchJd}},
+        .lists = {{"JdListProducts", JdListProducts}},
+        .pictures = {{"JdListPhotos", JdListPhotos}},
     };
 }
 

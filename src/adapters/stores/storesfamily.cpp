@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/stores/storeadapters.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
 // The shop sites: Taobao and Tmall, 1688, Alibaba and AliExpress products.
-// Their adapters are not written yet.
 namespace phodex {
 
 namespace {
@@ -117,6 +117,15 @@ SiteFamily StoresFamily() {
         .name = "stores",
         .rows = StoreRows(),
         .dispatches = {{.listType = Category::Shops, .run = DispatchShops}},
+        .lists = {{"TaobaoListProducts", TaobaoListProducts},
+                  {"Alibaba1688ListProducts", Alibaba1688ListProducts},
+                  {"AlibabaListProducts", AlibabaListProducts},
+                  {"AliExpressListProducts", AliExpressListProducts}},
+        .pictures = {{"TaobaoListPhotos", TaobaoListPhotos},
+                     {"Alibaba1688ListPhotos", Alibaba1688ListPhotos},
+                     {"AlibabaListPhotos", AlibabaListPhotos},
+                     {"AliExpressListPhotos", AliExpressListPhotos},
+                     {"AliExpressListImagePaths", AliExpressListImagePaths}},
     };
 }
 
