@@ -108,7 +108,9 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
-    Count                   // keep last
+    // Douban: where its album pages are read (a film's stills are on DoubanMovieHost).
+    DoubanHost,
+    Count // keep last
 };
 
 struct SiteHostEntry {

@@ -9,8 +9,8 @@
 namespace phodex::test {
 namespace {
 
-const std::string kDoubanHost = "www.douban.com";
-const std::string kMovieHost = "movie.douban.com";
+const std::string kDoubanHost = SiteHosts::get(HostRole::DoubanHost).toStdString();
+const std::string kMovieHost = SiteHosts::get(HostRole::DoubanMovieHost).toStdString();
 const std::string kAlbumPath = "/photos/album/1734567/";
 const QString kAlbum = u"https://www.douban.com/photos/album/1734567/"_s;
 const QString kStills = u"https://movie.douban.com/subject/1292052/photos/"_s;
