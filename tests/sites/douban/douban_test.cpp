@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/douban/doubanadapters.h"
+#include "core/sitehosts.h"
 #include "jobs/downloadjob.h"
 #include "sites/clirunner.h"
 #include "sites/portfolio/portfoliosite.h"
