@@ -99,6 +99,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{AlibabaHost, HostName, u"www.alibaba.com"},
     SiteHostEntry{AliExpressHost, HostName, u"www.aliexpress.com"},
     SiteHostEntry{JdItemHost, HostName, u"item.jd.com"},
+    SiteHostEntry{DoubanHost, HostName, u"www.douban.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -119,7 +119,9 @@ enum class HostRole : int {
     AlibabaHost,
     AliExpressHost,
     JdItemHost, // JD product pages: "/<product number>.html"
-    Count       // keep last
+    // Douban: where its album pages are read (a film's stills are on DoubanMovieHost).
+    DoubanHost,
+    Count // keep last
 };
 
 struct SiteHostEntry {

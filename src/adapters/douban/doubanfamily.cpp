@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/douban/doubanadapters.h"
 #include "core/addressclass.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 
-// Douban: a photo album, or a film's stills; either starts at once. Its
-// adapters are not written yet.
+// Douban: a photo album, or a film's stills; either starts at once.
 namespace phodex {
 
 namespace {
@@ -50,6 +50,9 @@ SiteFamily DoubanFamily() {
         .dispatches = {{.listType = Category::PchomeDouban,
                         .claims = IsDouban,
                         .run = DispatchDouban}},
+        .lists = {{"DoubanListAlbums", DoubanListAlbums},
+                  {"DoubanListMoviePhotos", DoubanListMoviePhotos}},
+        .pictures = {{"DoubanListPhotos", DoubanListPhotos}},
     };
 }
 

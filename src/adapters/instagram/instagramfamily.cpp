@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/instagram/instagramadapters.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
-// Instagram: a whole profile as one album. Its adapters are not written yet.
+// Instagram: a whole profile as one album.
 namespace phodex {
 
 namespace {
@@ -37,6 +38,8 @@ SiteFamily InstagramFamily() {
                   .pictureOps = {"InstagramListPhotos"},
                   .login = QStringLiteral("Instagram")}},
         .dispatches = {{.listType = Category::Instagram, .run = DispatchInstagram}},
+        .lists = {{"InstagramListAlbums", InstagramListAlbums}},
+        .pictures = {{"InstagramListPhotos", InstagramListPhotos}},
     };
 }
 

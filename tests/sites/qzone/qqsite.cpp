@@ -57,9 +57,22 @@ void LoginBrowser::loginAndWait(const QString& address, int) {
         onLogin(address);
 }
 
+QString LoginBrowser::cookiesFor(const QString& address) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_cookieAddresses << address;
+    }
+    return onCookies ? onCookies(address) : QString();
+}
+
 QStringList LoginBrowser::logins() const {
     std::lock_guard lock(m_mutex);
     return m_logins;
+}
+
+QStringList LoginBrowser::cookieAddresses() const {
+    std::lock_guard lock(m_mutex);
+    return m_cookieAddresses;
 }
 
 QString Param(const ReceivedRequest& request, const QString& key) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "qqsite.h"
-#include "sitecli.h"
+#include "sites/clirunner.h"
 #include "support/siteoption.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "sites/portfolio/portfoliosite.h"
-#include "sites/qzone/sitecli.h"
+#include "sites/clirunner.h"
 
 namespace phodex::test {
 namespace {
