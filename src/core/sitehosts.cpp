@@ -90,6 +90,9 @@ constexpr std::array kHosts = {
     SiteHostEntry{NeteasePictureHost, HostName, u"ph.126.net"},
     SiteHostEntry{NeteaseBlogPictureHost, HostName, u"bimg.126.net"},
     SiteHostEntry{BaiduAlbumHost, HostName, u"xiangce.baidu.com"},
+    SiteHostEntry{YupooVideoHost, HostName, u"v.yupoo.com"},
+    SiteHostEntry{YupooAlbumHost, HostName, u"x.yupoo.com"},
+    SiteHostEntry{DuitangHost, HostName, u"www.duitang.com"},
 };
 
 constexpr bool rolesAreIndices() {

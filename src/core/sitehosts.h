@@ -108,7 +108,11 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
-    Count                   // keep last
+    // Picture-sharing sites: where their pages and services are read.
+    YupooVideoHost, // classic album pages of the video albums
+    YupooAlbumHost, // current album pages the galleries link by path
+    DuitangHost,    // the site and its album and blog services
+    Count           // keep last
 };
 
 struct SiteHostEntry {

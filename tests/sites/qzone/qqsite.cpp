@@ -62,6 +62,19 @@ QStringList LoginBrowser::logins() const {
     return m_logins;
 }
 
+QString LoginBrowser::cookiesFor(const QString& address) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_cookieAddresses << address;
+    }
+    return cookies ? cookies(address) : QString();
+}
+
+QStringList LoginBrowser::cookieAddresses() const {
+    std::lock_guard lock(m_mutex);
+    return m_cookieAddresses;
+}
+
 QString Param(const ReceivedRequest& request, const QString& key) {
     const QUrl url(QStringLiteral("http://host") + QString::fromStdString(request.target));
     return QUrlQuery(url).queryItemValue(key, QUrl::FullyDecoded);

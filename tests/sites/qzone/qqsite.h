@@ -35,16 +35,22 @@ using namespace Qt::StringLiterals;
 std::string Fixture(const std::string& path);
 
 // Records the login windows asked for; onLogin stands for what the user
-// does in the window (log in, or just close it).
+// does in the window (log in, or just close it). The browser's cookies are
+// those cookies() gives for an address (none without it); the addresses
+// they were asked for are recorded.
 class LoginBrowser : public NullBrowserBridge {
 public:
     void loginAndWait(const QString& address, int mode) override;
+    QString cookiesFor(const QString& address) override;
     QStringList logins() const;
+    QStringList cookieAddresses() const;
     std::function<void(const QString& address)> onLogin;
+    std::function<QString(const QString& address)> cookies;
 
 private:
     mutable std::mutex m_mutex;
     QStringList m_logins;
+    QStringList m_cookieAddresses;
 };
 
 // One query value of a request as the site received it, percent-decoded.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qqsite.h"
+#include "support/clirunner.h"
 #include "support/siteoption.h"
-#include "support/testtls.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,11 +11,6 @@
 
 namespace phodex::test {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
 
 // phodex-cli as a user runs it, its requests sent to the fake site.
 class QzoneCliTest : public QqSiteTest {
@@ -37,19 +32,11 @@ protected:
     }
 
     void start(QProcess& process, const QStringList& arguments) {
-        QStringList all{u"--work-dir"_s, workDir.path(), u"--cacert"_s, testCaFile()};
-        for (const QString& rule : site.connectToRules())
-            all << u"--connect-to"_s << rule;
-        process.setWorkingDirectory(workDir.path());
-        process.start(QStringLiteral(PHODEX_CLI), all + arguments);
+        StartCli(process, QStringLiteral(PHODEX_CLI), site, workDir.path(), arguments);
     }
 
     CliRun cli(const QStringList& arguments) {
-        QProcess process;
-        start(process, arguments);
-        EXPECT_TRUE(process.waitForFinished(120000)) << process.errorString().toStdString();
-        return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                      QString::fromUtf8(process.readAllStandardError())};
+        return RunCli(QStringLiteral(PHODEX_CLI), site, workDir.path(), arguments);
     }
 
     QString owner() const { return saveDir.path() + u"/12345"_s; }
