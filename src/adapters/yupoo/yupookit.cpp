@@ -23,7 +23,11 @@ QString WithSchemeName(const QString& link) {
 }
 
 QString FetchYupooPage(CUrlResponse& response, const CUrlRequest& request) {
-    if (!Fetch(response, request, kFetchNoCookies))
+    // The browser's cookies stand in for the shared jar's. Without them (a
+    // browser not started yet) the jar's go, which hold the logins made in
+    // the login window or imported from a cookie file.
+    const bool browserCookies = request.headers.contains(QStringLiteral("\r\nCookie:"));
+    if (!Fetch(response, request, browserCookies ? kFetchNoCookies : 0))
         return QString();
     return GetText(response, kYupooTextFlags);
 }

@@ -27,8 +27,8 @@ QString YupooPageHeaders(JobContext& ctx, const QString& page, const QString& co
 // "http:" in front of a link the page wrote without a scheme ("//host/x").
 QString WithSchemeName(const QString& link);
 
-// Fetches request.url without the shared cookie jar; the page text, or ""
-// when the fetch failed.
+// Fetches request.url, without the shared cookie jar when its header text
+// carries the browser's cookies; the page text, or "" when the fetch failed.
 QString FetchYupooPage(CUrlResponse& response, const CUrlRequest& request);
 
 // The album page at request.url, read with the browser's cookies for the

@@ -142,8 +142,9 @@ TEST_F(YupooCurrentTest, PicturesInTheChosenSizeWithTheDescriptionBesideThem) {
         EXPECT_EQ(downList.headers, QStringList(3, u"Referer: "_s + kAlbumKey));
         EXPECT_EQ(browser.cookieAddresses().last(), kAlbumKey);
         for (const ReceivedRequest& request : site.requests()) {
-            if (request.host == kShopHost)
+            if (request.host == kShopHost) {
                 EXPECT_EQ(Header(request, "Cookie"), kBrowserCookies);
+            }
         }
         const QString description = u"春季新款\r\n尺码 S-XL，支持退换"_s;
         EXPECT_EQ(descriptionFile(u"春季新款 A01"_s),

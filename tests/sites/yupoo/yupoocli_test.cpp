@@ -14,8 +14,8 @@ class YupooCliTest : public YupooSiteTest {
 protected:
     void SetUp() override {
         YupooSiteTest::SetUp();
-        // The login the user exported from a browser: the command line's
-        // browser holds it and gives it to the Yupoo pages.
+        // The login the user exported from a browser: the Yupoo pages carry
+        // it while the command line's browser has no cookies to give.
         QFile cookies(workDir.filePath(u"cookies.txt"_s));
         ASSERT_TRUE(cookies.open(QIODevice::WriteOnly));
         cookies.write(".yupoo.com\tTRUE\t/\tFALSE\t0\tyupoo_login\tu7\n");
@@ -41,11 +41,15 @@ TEST_F(YupooCliTest, DownloadsAShopsGalleryAndAsksForTheAlbumPassword) {
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(u"加密相册,是否输入密码"_s)) << run.err.toStdString();
     // The large size, as a first run chooses; the password album answered no.
-    EXPECT_EQ(FilesBelow(saveDir.path()), (QStringList{u"小店 相册/夏季 B02/A01 细节.jpg"_s,
-                                                       u"小店 相册/春季新款 A01/A01 白色.jpg"_s,
-                                                       u"小店 相册/春季新款 A01/A01 细节.jpg"_s,
-                                                       u"小店 相册/春季新款 A01/A01 黑色.jpg"_s,
-                                                       u"小店 相册/春季新款 A01/相册描述.txt"_s}));
+    // Every album folder holds the marker of its download, and the
+    // description of an album whose first page has one.
+    const QString spring = u"小店 相册/春季新款 A01/"_s;
+    const QString summer = u"小店 相册/夏季 B02/"_s;
+    EXPECT_EQ(FilesBelow(saveDir.path()),
+              (QStringList{summer + u"A01 细节.jpg"_s, summer + u"pic.korvo"_s,
+                           summer + u"相册描述.txt"_s, spring + u"A01 白色.jpg"_s,
+                           spring + u"A01 细节.jpg"_s, spring + u"A01 黑色.jpg"_s,
+                           spring + u"pic.korvo"_s, spring + u"相册描述.txt"_s}));
     EXPECT_EQ(site.countOf("/albums/1002"), 1);
     EXPECT_EQ(site.countOf("/xiaodian/p5001/big.jpg"), 1);
     const auto page = site.lastRequestTo("/albums/1001");
@@ -72,9 +76,10 @@ TEST_F(YupooCliTest, DownloadsAClassicAlbumsOriginalsThroughItsZoomPages) {
     const CliRun run = cli({u"download"_s, u"http://www.yupoo.com/photos/xiaowang/albums/101/"_s,
                             u"--save"_s, saveDir.path()});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString spring = u"小王/春天/"_s;
     EXPECT_EQ(FilesBelow(saveDir.path()),
-              (QStringList{u"小王/春天/春天.jpg"_s, u"小王/春天/柳树.jpg"_s,
-                           u"小王/春天/樱花.jpg"_s, u"小王/春天/相册描述.txt"_s}));
+              (QStringList{spring + u"pic.korvo"_s, spring + u"春天.jpg"_s, spring + u"柳树.jpg"_s,
+                           spring + u"樱花.jpg"_s, spring + u"相册描述.txt"_s}));
     EXPECT_EQ(site.countOf("/xiaowang/p9002/original.jpg"), 1);
     EXPECT_EQ(site.countOf("/xiaowang/p9002/small.jpg"), 0);
 }
