@@ -133,7 +133,10 @@ TEST_F(HuabanTest, TheCommandLineDownloadsABoard) {
                               {u"download"_s, kBoard, u"--save"_s, saveDir.path()});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList files = FilesBelow(saveDir.path());
-    EXPECT_EQ(files.size(), 43) << files.join(u' ').toStdString();
+    // Every pin once, and the marker of the album's download.
+    EXPECT_EQ(files.size(), 44) << files.join(u' ').toStdString();
+    EXPECT_TRUE(files.contains(u"小花/插画参考/pic.korvo"_s));
+    EXPECT_TRUE(files.contains(u"小花/插画参考/插画 1001.jpg"_s));
     EXPECT_TRUE(files.contains(u"小花/插画参考/插画 1043.jpg"_s)) << files.join(u' ').toStdString();
     EXPECT_EQ(site.countOf("/a1b2c3d4-1001"), 1);
 }

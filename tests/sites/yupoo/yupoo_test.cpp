@@ -146,11 +146,8 @@ TEST_F(YupooCurrentTest, PicturesInTheChosenSizeWithTheDescriptionBesideThem) {
                 EXPECT_EQ(Header(request, "Cookie"), kBrowserCookies);
             }
         }
-        const QString description = u"春季新款\r\n尺码 S-XL，支持退换"_s;
         EXPECT_EQ(descriptionFile(u"春季新款 A01"_s),
-                  QByteArray("\xFF\xFE") +
-                      QByteArray(reinterpret_cast<const char*>(description.utf16()),
-                                 description.size() * 2));
+                  Utf16WithMark(u"春季新款\r\n尺码 S-XL，支持退换"_s));
     }
 }
 

@@ -134,11 +134,7 @@ TEST_F(YupooClassicTest, OriginalsComeFromTheZoomPagesAndLargePicturesFromTheAlb
         EXPECT_TRUE(names()[1].startsWith(u"柳树"_s)) << names()[1].toStdString();
         EXPECT_TRUE(names()[2].startsWith(u"春天"_s)) << names()[2].toStdString();
         EXPECT_EQ(downList.headers, QStringList(3, u"Referer: "_s + kAlbumKey));
-        const QString description = u"杭州西湖\r\n2012年4月"_s;
-        EXPECT_EQ(descriptionFile(u"春天"_s),
-                  QByteArray("\xFF\xFE") +
-                      QByteArray(reinterpret_cast<const char*>(description.utf16()),
-                                 description.size() * 2));
+        EXPECT_EQ(descriptionFile(u"春天"_s), Utf16WithMark(u"杭州西湖\r\n2012年4月"_s));
     }
     // Album pages with the browser's cookies, zoom pages with the shared jar.
     const auto zoom = site.lastRequestTo("/photos/xiaowang/9001/zoom/original/");

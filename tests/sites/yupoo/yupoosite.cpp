@@ -41,4 +41,9 @@ QByteArray YupooSiteTest::descriptionFile(const QString& album) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray YupooSiteTest::Utf16WithMark(const QString& text) {
+    return QByteArray("\xFF\xFE") +
+           QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
 } // namespace phodex::test

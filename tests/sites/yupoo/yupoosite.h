@@ -22,6 +22,8 @@ protected:
     void runYupooPictures(const PictureOperation& operation, int albumIndex, bool large);
     // The description file the album folder holds, as bytes; "" when none.
     QByteArray descriptionFile(const QString& album) const;
+    // text as a description file holds it: UTF-16LE after a byte order mark.
+    static QByteArray Utf16WithMark(const QString& text);
 };
 
 } // namespace phodex::test
