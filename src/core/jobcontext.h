@@ -83,6 +83,10 @@ public:
     // The pictures this context has taken for the current album so far: an
     // operation stops at the album's count, or falls back only when it is 0.
     virtual int listedCount() const = 0;
+    // The folder the current album's pictures go to, once its first picture
+    // has made it; "" before, and where no folder is made at all (a list of
+    // pictures for another program). Files that belong to the album go there.
+    virtual QString albumFolder() const { return {}; }
     // False once the album was finished early or a stop was requested.
     bool keepListing() const { return session().downState.load() == kDownRunning; }
     AlbumInfo album(int index) const { return session().albums.At(index); }

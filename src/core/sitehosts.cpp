@@ -100,6 +100,9 @@ constexpr std::array kHosts = {
     SiteHostEntry{AliExpressHost, HostName, u"www.aliexpress.com"},
     SiteHostEntry{JdItemHost, HostName, u"item.jd.com"},
     SiteHostEntry{DoubanHost, HostName, u"www.douban.com"},
+    SiteHostEntry{YupooVideoHost, HostName, u"v.yupoo.com"},
+    SiteHostEntry{YupooAlbumHost, HostName, u"x.yupoo.com"},
+    SiteHostEntry{DuitangHost, HostName, u"www.duitang.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -121,7 +121,11 @@ enum class HostRole : int {
     JdItemHost, // JD product pages: "/<product number>.html"
     // Douban: where its album pages are read (a film's stills are on DoubanMovieHost).
     DoubanHost,
-    Count // keep last
+    // Picture-sharing sites: where their pages and services are read.
+    YupooVideoHost, // classic album pages of the video albums
+    YupooAlbumHost, // current album pages the galleries link by path
+    DuitangHost,    // the site and its album and blog services
+    Count           // keep last
 };
 
 struct SiteHostEntry {

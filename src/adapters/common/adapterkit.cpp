@@ -3,10 +3,12 @@
 
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
+#include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
 #include "net/fetch.h"
 #include "net/pacer.h"
 #include "net/pagetext.h"
+#include "text/escapes.h"
 
 #include <QFile>
 #include <QUrl>
@@ -47,6 +49,10 @@ QString EncodedValue(const QString& text) {
 
 QString Unslashed(QString text) {
     return text.replace(QStringLiteral("\\/"), QStringLiteral("/"));
+}
+
+QString JsonText(const QString& value) {
+    return UnescapeUnicode(Unslashed(value));
 }
 
 int LeadingNumber(const QString& text, int fallback) {
@@ -109,11 +115,22 @@ void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite) {
 }
 
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
-                     PageWalk& walk, const QString& headers) {
+                     PageWalk& walk, const QString& headers,
+                     const std::optional<QString>& extraText) {
     if (url.isEmpty() || !walk.isNew(url))
         return true;
-    ctx.addPicture(url, title, headers, albumIndex);
+    ctx.addPicture(url, title, headers, albumIndex, extraText);
     return ctx.keepListing();
+}
+
+bool AddBrowserCookies(JobContext& ctx, QString& headers, const QString& address) {
+    QString cookies = ctx.env.browser.cookiesFor(address);
+    // The text becomes one header line: a line break in it would start another.
+    cookies.remove(u'\r').remove(u'\n');
+    if (cookies.isEmpty())
+        return false;
+    headers += QStringLiteral("\r\nCookie:") + cookies;
+    return true;
 }
 
 } // namespace phodex

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Small pieces every site adapter is written with.
 namespace phodex {
 
@@ -35,6 +37,8 @@ QString QueryValue(const QString& text);
 QString EncodedValue(const QString& text);
 // "\/" made "/", as the services escape slashes in JSON strings.
 QString Unslashed(QString text);
+// A JSON string value as text: slashes unescaped and "\u" escapes decoded.
+QString JsonText(const QString& value);
 // The decimal number a value starts with after blanks; fallback when it
 // starts with no digit (the service left the value out).
 int LeadingNumber(const QString& text, int fallback = 0);
@@ -65,6 +69,13 @@ void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite);
 // walk met it before; false when the album is to end (stop, or the rest was
 // downloaded before). headers: the picture's own request header lines.
 bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int albumIndex,
-                     PageWalk& walk, const QString& headers = QString());
+                     PageWalk& walk, const QString& headers = QString(),
+                     const std::optional<QString>& extraText = std::nullopt);
+
+// Appends the embedded browser's cookies for address to a request's header
+// text, as the sites read through the browser want them ("\r\nCookie:" and the
+// cookies); false, and headers unchanged, when the browser has none. Such
+// requests are then made without the shared cookie jar.
+bool AddBrowserCookies(JobContext& ctx, QString& headers, const QString& address);
 
 } // namespace phodex

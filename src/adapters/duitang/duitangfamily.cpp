@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/duitang/duitangadapters.h"
 #include "core/addressclass.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
-// Duitang: a user's albums, or one album that starts at once. Its adapters
-// are not written yet.
+// Duitang: a user's albums, or one album that starts at once.
 namespace phodex {
 
 namespace {
@@ -26,6 +26,9 @@ void DispatchDuitang(ListContext& ctx, QString address) {
     if (!page)
         return;
     const bool oneAlbum = containsMarker(address, QStringLiteral("/album/"));
+    // The list operation reads one album from the first slot when it holds
+    // a page: what an earlier listing left there is not this address's.
+    ctx.session().setTextSlot(TextSlot::First, QString());
     if (oneAlbum) {
         QString id = address;
         id.replace(QStringLiteral("/album/?id="), QStringLiteral("/album/"));
@@ -61,6 +64,8 @@ SiteFamily DuitangFamily() {
         .dispatches = {{.listType = Category::HuabanDuitang,
                         .claims = IsDuitang,
                         .run = DispatchDuitang}},
+        .lists = {{"DuitangListAlbums", DuitangListAlbums}},
+        .pictures = {{"DuitangListPhotos", DuitangListPhotos}},
     };
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/huaban/huabanadapters.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 
-// Huaban: one board, which starts at once. Its adapters are not written yet.
+// Huaban: one board, which starts at once.
 namespace phodex {
 
 namespace {
@@ -35,6 +36,8 @@ SiteFamily HuabanFamily() {
                   .pictureOps = {"HuabanListPhotos"},
                   .login = QStringLiteral("花瓣网")}},
         .dispatches = {{.listType = Category::HuabanDuitang, .run = DispatchHuaban}},
+        .lists = {{"HuabanListBoards", HuabanListBoards}},
+        .pictures = {{"HuabanListPhotos", HuabanListPhotos}},
     };
 }
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/dispatchkit.h"
+#include "adapters/yupoo/yupooadapters.h"
 #include "core/addressclass.h"
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 #include "text/markers.h"
 
-// Yupoo, in its current and its classic page layouts. Its adapters are not
-// written yet.
+// Yupoo, in its current and its classic page layouts.
 namespace phodex {
 
 namespace {
@@ -89,6 +89,10 @@ SiteFamily YupooFamily() {
                  .login = login},
             },
         .dispatches = {{.listType = Category::Yupoo, .run = DispatchYupoo}},
+        .lists = {{"YupooListAlbums", YupooListAlbums},
+                  {"YupooClassicListAlbums", YupooClassicListAlbums}},
+        .pictures = {{"YupooListPhotos", YupooListPhotos},
+                     {"YupooClassicListPhotos", YupooClassicListPhotos}},
     };
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "sites/portfolio/portfoliosite.h"
 #include "sites/clirunner.h"
+#include "sites/portfolio/portfoliosite.h"
 
 namespace phodex::test {
 namespace {
