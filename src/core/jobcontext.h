@@ -83,6 +83,13 @@ public:
     // The pictures this context has taken for the current album so far: an
     // operation stops at the album's count, or falls back only when it is 0.
     virtual int listedCount() const = 0;
+    // Writes text as the file name (UTF-16LE after a byte order mark) in the
+    // folder the album's pictures go to. A context that makes no folders, as
+    // the export of picture lists, writes nothing.
+    virtual void writeAlbumText(const QString& name, const QString& text) {
+        Q_UNUSED(name);
+        Q_UNUSED(text);
+    }
     // False once the album was finished early or a stop was requested.
     bool keepListing() const { return session().downState.load() == kDownRunning; }
     AlbumInfo album(int index) const { return session().albums.At(index); }
