@@ -90,6 +90,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{NeteasePictureHost, HostName, u"ph.126.net"},
     SiteHostEntry{NeteaseBlogPictureHost, HostName, u"bimg.126.net"},
     SiteHostEntry{BaiduAlbumHost, HostName, u"xiangce.baidu.com"},
+    SiteHostEntry{WsxcHost, HostName, u"www.szwego.com"},
 };
 
 constexpr bool rolesAreIndices() {

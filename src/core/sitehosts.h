@@ -108,6 +108,8 @@ enum class HostRole : int {
     NeteasePictureHost,     // pictures, named "img<n>." + this
     NeteaseBlogPictureHost, // pictures whose path holds "/photo/", named alike
     BaiduAlbumHost,         // the photo album site and its list services
+    // 微商相册: the shops' pages and their listing service.
+    WsxcHost,
     Count                   // keep last
 };
 
