@@ -35,16 +35,26 @@ using namespace Qt::StringLiterals;
 std::string Fixture(const std::string& path);
 
 // Records the login windows asked for; onLogin stands for what the user
-// does in the window (log in, or just close it).
+// does in the window (log in, or just close it). Pages captured and cookies
+// asked for are recorded too; cookies answers what the browser holds.
 class LoginBrowser : public NullBrowserBridge {
 public:
     void loginAndWait(const QString& address, int mode) override;
+    QString capturePageText(const QString& address, int timeoutMs) override;
+    QString cookiesFor(const QString& address) override;
     QStringList logins() const;
+    // Every call in order: "login <mode> <address>", "capture <ms> <address>",
+    // "cookies <address>".
+    QStringList calls() const;
     std::function<void(const QString& address)> onLogin;
+    QString cookies;
 
 private:
+    void record(const QString& call);
+
     mutable std::mutex m_mutex;
     QStringList m_logins;
+    QStringList m_calls;
 };
 
 // One query value of a request as the site received it, percent-decoded.
