@@ -27,6 +27,7 @@ std::vector<SiteFamily> SiteFamilies() {
         GalleryFamily(),
         WeiboFamily(),
         PortfolioFamily(),
+        WsxcFamily(),
         // Only rows and dispatches so far: their operations are not written
         // yet, so they find nothing and say so.
         TiebaFamily(),
@@ -36,7 +37,6 @@ std::vector<SiteFamily> SiteFamilies() {
         DoubanFamily(),
         StoresFamily(),
         JdFamily(),
-        WsxcFamily(),
         DuitangFamily(),
         HuabanFamily(),
     };

@@ -87,6 +87,13 @@ public:
     // has made it; "" before, and where no folder is made at all (a list of
     // pictures for another program). Files that belong to the album go there.
     virtual QString albumFolder() const { return {}; }
+    // Writes text as the file name (UTF-16LE after a byte order mark) in the
+    // folder the album's pictures go to. A context that makes no folders, as
+    // the export of picture lists, writes nothing.
+    virtual void writeAlbumText(const QString& name, const QString& text) {
+        Q_UNUSED(name);
+        Q_UNUSED(text);
+    }
     // False once the album was finished early or a stop was requested.
     bool keepListing() const { return session().downState.load() == kDownRunning; }
     AlbumInfo album(int index) const { return session().albums.At(index); }

@@ -103,6 +103,7 @@ constexpr std::array kHosts = {
     SiteHostEntry{YupooVideoHost, HostName, u"v.yupoo.com"},
     SiteHostEntry{YupooAlbumHost, HostName, u"x.yupoo.com"},
     SiteHostEntry{DuitangHost, HostName, u"www.duitang.com"},
+    SiteHostEntry{WsxcHost, HostName, u"www.szwego.com"},
 };
 
 constexpr bool rolesAreIndices() {

@@ -125,7 +125,9 @@ enum class HostRole : int {
     YupooVideoHost, // classic album pages of the video albums
     YupooAlbumHost, // current album pages the galleries link by path
     DuitangHost,    // the site and its album and blog services
-    Count           // keep last
+    // 微商相册: the shops' pages and their listing service.
+    WsxcHost,
+    Count // keep last
 };
 
 struct SiteHostEntry {

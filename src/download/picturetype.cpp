@@ -33,6 +33,20 @@ bool IsWebp(const QByteArray& head) {
     return head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
 }
 
+// An ISO media file: a "ftyp" box first, whose brand says what it holds.
+// Pictures use the format too (AVIF, HEIF); everything else of it is a video.
+bool IsVideo(const QByteArray& head) {
+    if (head.mid(4, 4) != "ftyp")
+        return false;
+    const QByteArray brand = head.mid(8, 4);
+    for (const char* picture :
+         {"avif", "avis", "heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "msf1"}) {
+        if (brand == picture)
+            return false;
+    }
+    return true;
+}
+
 // The position of the extension's dot in path, or -1 when the file name part
 // (after the last '/') has none.
 qsizetype ExtensionDot(const QString& path) {
@@ -95,14 +109,17 @@ bool FixPictureType(QString& path, const QString& defaultExt) {
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
-    const QString detected = DetectPictureExtension(file.read(kPictureHeadBytes));
+    const QByteArray head = file.read(kPictureHeadBytes);
     file.close();
+    const QString detected = DetectPictureExtension(head);
 
     const qsizetype dot = ExtensionDot(path);
     const QString current = dot < 0 ? QString() : path.mid(dot);
-    const QString ext = !detected.isEmpty()     ? detected
-                        : !defaultExt.isEmpty() ? defaultExt
-                                                : current;
+    // Content of no known type keeps its name: a picture the fix cannot tell
+    // must not become a video file that no viewer opens.
+    const QString ext = !detected.isEmpty()                      ? detected
+                        : !defaultExt.isEmpty() && IsVideo(head) ? defaultExt
+                                                                 : current;
     const QString newPath = (dot < 0 ? path : path.left(dot)) + ext;
     if (newPath == path) {
         return true;

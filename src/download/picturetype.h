@@ -28,7 +28,8 @@ QString SplitPictureExtension(QString& name);
 QString DetectPictureExtension(const QByteArray& head);
 
 // Renames the file at path after its real type, or to defaultExt (when not
-// empty) if the type is not recognised, and sets path to the new name. Only
+// empty) if it is a video, and sets path to the new name. Content of no
+// known type keeps its name. Only
 // the file name part changes. An existing file of the new name is never
 // replaced: the file then keeps its name. Returns true when the file has the
 // wanted name afterwards; false when it does not exist, cannot be read or

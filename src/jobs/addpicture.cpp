@@ -4,6 +4,7 @@
 #include "core/seams/jobobserver.h"
 #include "core/webaddress.h"
 #include "download/picturetype.h"
+#include "download/unicodefile.h"
 #include "download/worker.h"
 #include "jobs/downloadjobfolder.h"
 #include "jobs/downloadjobmarker.h"
@@ -40,6 +41,10 @@ void DownloadJobContext::beginAlbum(int) {
     m_rememberedFirst.clear();
     std::lock_guard lock(m_folderMutex);
     m_folderCopy = m_basePath;
+}
+
+void DownloadJobContext::writeAlbumText(const QString& name, const QString& text) {
+    WriteUnicodeFile(m_list.folder + name, text);
 }
 
 QString DownloadJobContext::currentFolder() const {

@@ -36,6 +36,7 @@ public:
     QString albumFolder() const override {
         return m_list.urls.isEmpty() ? QString() : m_list.folder;
     }
+    void writeAlbumText(const QString& name, const QString& text) override;
 
     // The current album's pictures: the job hands them to the download manager.
     const CDownList& downList() const { return m_list; }

@@ -104,7 +104,7 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     }
     if (s.downState.load() != kDownStopRequested)
         WriteAlbumMarker(list.folder, list.urls.first());
-    // The 微商相册 posts also hold videos; content of no known picture type is one.
+    // The 微商相册 posts also hold videos, which the fix names by their content.
     if (ctx.profile().HasOption(kOptionFixFormat))
         FixPictureFormats(list,
                           ctx.listType() == Category::Wsxc ? QStringLiteral(".mp4") : QString());

@@ -48,16 +48,23 @@ std::string Fixture(const std::string& path) {
     return file.readAll().toStdString();
 }
 
-void LoginBrowser::loginAndWait(const QString& address, int) {
+void LoginBrowser::loginAndWait(const QString& address, int mode) {
     {
         std::lock_guard lock(m_mutex);
         m_logins << address;
     }
+    record(u"login %1 %2"_s.arg(mode).arg(address));
     if (onLogin)
         onLogin(address);
 }
 
+QString LoginBrowser::capturePageText(const QString& address, int timeoutMs) {
+    record(u"capture %1 %2"_s.arg(timeoutMs).arg(address));
+    return QString();
+}
+
 QString LoginBrowser::cookiesFor(const QString& address) {
+    record(u"cookies "_s + address);
     {
         std::lock_guard lock(m_mutex);
         m_cookieAddresses << address;
@@ -73,6 +80,16 @@ QStringList LoginBrowser::logins() const {
 QStringList LoginBrowser::cookieAddresses() const {
     std::lock_guard lock(m_mutex);
     return m_cookieAddresses;
+}
+
+QStringList LoginBrowser::calls() const {
+    std::lock_guard lock(m_mutex);
+    return m_calls;
+}
+
+void LoginBrowser::record(const QString& call) {
+    std::lock_guard lock(m_mutex);
+    m_calls << call;
 }
 
 QString Param(const ReceivedRequest& request, const QString& key) {

@@ -34,23 +34,30 @@ using namespace Qt::StringLiterals;
 // A fixture file's bytes: path below tests/fixtures/.
 std::string Fixture(const std::string& path);
 
-// Records the login windows asked for and the addresses cookies were asked
-// for; onLogin stands for what the user does in the window (log in, or just
-// close it), onCookies for the cookies the browser's store holds for an
-// address ("" without it).
+// Records the login windows asked for, the pages captured and the addresses
+// cookies were asked for; onLogin stands for what the user does in the window
+// (log in, or just close it), onCookies for the cookies the browser's store
+// holds for an address ("" without it).
 class LoginBrowser : public NullBrowserBridge {
 public:
     void loginAndWait(const QString& address, int mode) override;
+    QString capturePageText(const QString& address, int timeoutMs) override;
     QString cookiesFor(const QString& address) override;
     QStringList logins() const;
     QStringList cookieAddresses() const;
+    // Every call in order: "login <mode> <address>", "capture <ms> <address>",
+    // "cookies <address>".
+    QStringList calls() const;
     std::function<void(const QString& address)> onLogin;
     std::function<QString(const QString& address)> onCookies;
 
 private:
+    void record(const QString& call);
+
     mutable std::mutex m_mutex;
     QStringList m_logins;
     QStringList m_cookieAddresses;
+    QStringList m_calls;
 };
 
 // One query value of a request as the site received it, percent-decoded.

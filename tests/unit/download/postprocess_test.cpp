@@ -77,10 +77,18 @@ TEST_F(PostProcess, FormatFixRenamesByContentAndUpdatesTheNames) {
     EXPECT_EQ(ReadFile(list.folder + QStringLiteral("1.jpg")), jpeg);
     EXPECT_FALSE(QFile::exists(list.folder + QStringLiteral("1.gif")));
 
-    // With a default extension, content of no known type takes it (videos).
+    // With a default extension, a video takes it; content of no known type
+    // stays as it was named.
+    const QByteArray video("\0\0\0\x18"
+                           "ftypmp42 video",
+                           18);
+    WriteFile(list.folder + QStringLiteral("4.jpg"), video);
+    list.names << QStringLiteral("4.jpg");
     FixPictureFormats(list, QStringLiteral(".mp4"));
-    EXPECT_EQ(list.names.at(1), QStringLiteral("2.mp4"));
-    EXPECT_EQ(ReadFile(list.folder + QStringLiteral("2.mp4")), unknown);
+    EXPECT_EQ(list.names, (QStringList{QStringLiteral("1.jpg"), QStringLiteral("2.jpg"),
+                                       QStringLiteral("3.png"), QStringLiteral("4.mp4")}));
+    EXPECT_EQ(ReadFile(list.folder + QStringLiteral("2.jpg")), unknown);
+    EXPECT_EQ(ReadFile(list.folder + QStringLiteral("4.mp4")), video);
 }
 
 TEST(OptionToggles, ShopOptionsExcludeEachOther) {

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace phodex::test {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// phodex-cli as a user runs it with its headless browser: its work folder,
+// the test CA, and every host sent to the browser tests' fake site.
+CliRun RunCli(const QString& workDir, const QStringList& arguments);
+
+} // namespace phodex::test
