@@ -21,11 +21,6 @@ constexpr int kTextFlags = kTextInflate | kTextUtf8;
 constexpr qint64 kPagePauseMs = 3000;
 const QString kQueryDoc = QStringLiteral("17991233890457762");
 
-// A JSON string value as the service writes it ("\u0026", "\/") made plain.
-QString JsonText(const QString& value) {
-    return Unslashed(UnescapeUnicode(value));
-}
-
 QString QueryAddress(const QString& profileId, const QString& after) {
     const QString variables =
         QStringLiteral("{\"id\":\"%1\",\"after\":\"%2\",\"first\":12}").arg(profileId, after);

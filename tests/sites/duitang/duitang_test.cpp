@@ -2,7 +2,7 @@
 #include "adapters/duitang/duitangadapters.h"
 #include "core/catalogue.h"
 #include "sites/portfolio/portfoliosite.h"
-#include "support/clirunner.h"
+#include "sites/clirunner.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 #include "adapters/huaban/huabanadapters.h"
 #include "core/catalogue.h"
 #include "sites/portfolio/portfoliosite.h"
-#include "support/clirunner.h"
+#include "sites/clirunner.h"
 
 #include <atomic>
 #include <memory>

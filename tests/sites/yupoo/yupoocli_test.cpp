@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalogue.h"
-#include "support/clirunner.h"
+#include "sites/clirunner.h"
 #include "support/siteoption.h"
 #include "yupoosite.h"
 
