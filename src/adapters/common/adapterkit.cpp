@@ -123,14 +123,4 @@ bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int
     return ctx.keepListing();
 }
 
-bool AddBrowserCookies(JobContext& ctx, QString& headers, const QString& address) {
-    QString cookies = ctx.env.browser.cookiesFor(address);
-    // The text becomes one header line: a line break in it would start another.
-    cookies.remove(u'\r').remove(u'\n');
-    if (cookies.isEmpty())
-        return false;
-    headers += QStringLiteral("\r\nCookie:") + cookies;
-    return true;
-}
-
 } // namespace phodex

@@ -72,10 +72,4 @@ bool HandOverPicture(PictureContext& ctx, QString url, const QString& title, int
                      PageWalk& walk, const QString& headers = QString(),
                      const std::optional<QString>& extraText = std::nullopt);
 
-// Appends the embedded browser's cookies for address to a request's header
-// text, as the sites read through the browser want them ("\r\nCookie:" and the
-// cookies); false, and headers unchanged, when the browser has none. Such
-// requests are then made without the shared cookie jar.
-bool AddBrowserCookies(JobContext& ctx, QString& headers, const QString& address);
-
 } // namespace phodex

@@ -19,7 +19,10 @@ int BrowserCookies::fetchFlags() const {
 }
 
 BrowserCookies BrowserCookiesFor(JobContext& ctx, const QString& siteAddress) {
-    return BrowserCookies{ctx.env.browser.cookiesFor(siteAddress)};
+    QString text = ctx.env.browser.cookiesFor(siteAddress);
+    // The text becomes one header line: a line break in it would start another.
+    text.remove(u'\r').remove(u'\n');
+    return BrowserCookies{text};
 }
 
 } // namespace phodex

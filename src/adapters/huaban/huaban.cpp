@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/browsercookies.h"
 #include "adapters/huaban/huabanadapters.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
@@ -62,11 +63,12 @@ void HuabanListBoards(ListContext& ctx, const QString& address) {
     request.minLength = 100;
     request.attempts = 4;
     request.pauseSeconds = 4;
-    const bool browserCookies = AddBrowserCookies(ctx, request.headers, address);
+    const BrowserCookies cookies = BrowserCookiesFor(ctx, address);
+    request.headers = cookies.appendTo(request.headers);
     request.url = address;
     CutAt(request.url, QStringLiteral("?"));
     CUrlResponse response;
-    if (!Fetch(response, request, browserCookies ? kFetchNoCookies : 0))
+    if (!Fetch(response, request, cookies.fetchFlags()))
         return;
     QString text = GetText(response, kTextFlags);
     SkipTo(text, QStringLiteral("app.page[\""));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/browsercookies.h"
 #include "adapters/wsxc/wsxcadapters.h"
 #include "core/jobcontext.h"
 #include "core/pagewalk.h"
@@ -110,12 +111,9 @@ void WsxcListAlbums(ListContext& ctx, const QString& shopId) {
     CUrlRequest request = PageRequest(ListingHeaders(referer));
     // What the shop page's script left in the browser is what the service
     // checks; the shared cookie store then stays out of these requests.
-    int fetchFlags = 0;
-    const QString cookies = ctx.env.browser.cookiesFor(shopAddress);
-    if (!cookies.isEmpty()) {
-        request.headers += QStringLiteral("\r\nCookie:") + cookies;
-        fetchFlags = kFetchNoCookies;
-    }
+    const BrowserCookies cookies = BrowserCookiesFor(ctx, shopAddress);
+    request.headers = cookies.appendTo(request.headers);
+    const int fetchFlags = cookies.fetchFlags();
 
     PageWalk walk;
     for (int page = 0; walk.nextPage(); ++page) {

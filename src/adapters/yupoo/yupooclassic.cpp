@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/browsercookies.h"
 #include "adapters/yupoo/yupooadapters.h"
 #include "adapters/yupoo/yupookit.h"
 #include "core/jobcontext.h"
@@ -167,7 +168,7 @@ void YupooClassicListAlbums(ListContext& ctx, const QString& address) {
     }
     request.headers = QStringLiteral("Referer: ") + PlainScheme(HostRole::YupooHost) +
                       QStringLiteral("\r\n") + GzipHeader();
-    AddBrowserCookies(ctx, request.headers, address);
+    request.headers = BrowserCookiesFor(ctx, address).appendTo(request.headers);
     ListOneAlbum(ctx, address, request);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/browsercookies.h"
 #include "adapters/yupoo/yupooadapters.h"
 #include "adapters/yupoo/yupookit.h"
 #include "core/jobcontext.h"
@@ -40,7 +41,7 @@ QString GalleryAlbumKey(QString key, const QString& base) {
 void ListOneAlbum(ListContext& ctx, const QString& address) {
     CUrlRequest request =
         PageRequest(QStringLiteral("Referer: ") + address + QStringLiteral("\r\n") + GzipHeader());
-    AddBrowserCookies(ctx, request.headers, address);
+    request.headers = BrowserCookiesFor(ctx, address).appendTo(request.headers);
     request.url = address;
     CutAt(request.url, QStringLiteral("&"));
     CUrlResponse response;

@@ -2,6 +2,7 @@
 #include "adapters/yupoo/yupookit.h"
 
 #include "adapters/common/adapterkit.h"
+#include "adapters/common/browsercookies.h"
 #include "core/jobcontext.h"
 #include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
@@ -13,9 +14,8 @@
 namespace phodex {
 
 QString YupooPageHeaders(JobContext& ctx, const QString& page, const QString& cookieAddress) {
-    QString headers = GzipHeader() + QStringLiteral("\r\nReferer: ") + page;
-    AddBrowserCookies(ctx, headers, cookieAddress);
-    return headers;
+    return BrowserCookiesFor(ctx, cookieAddress)
+        .appendTo(GzipHeader() + QStringLiteral("\r\nReferer: ") + page);
 }
 
 QString WithSchemeName(const QString& link) {
