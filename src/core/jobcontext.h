@@ -83,16 +83,14 @@ public:
     // The pictures this context has taken for the current album so far: an
     // operation stops at the album's count, or falls back only when it is 0.
     virtual int listedCount() const = 0;
-    // The folder the current album's pictures go to, once its first picture
-    // has made it; "" before, and where no folder is made at all (a list of
-    // pictures for another program). Files that belong to the album go there.
-    virtual QString albumFolder() const { return {}; }
     // Writes text as the file name (UTF-16LE after a byte order mark) in the
-    // folder the album's pictures go to. A context that makes no folders, as
-    // the export of picture lists, writes nothing.
-    virtual void writeAlbumText(const QString& name, const QString& text) {
+    // folder the album's pictures go to, once its first picture has made it.
+    // False, and nothing written, before that and in a context that makes no
+    // folders (the export of picture lists for another program).
+    virtual bool writeAlbumText(const QString& name, const QString& text) {
         Q_UNUSED(name);
         Q_UNUSED(text);
+        return false;
     }
     // False once the album was finished early or a stop was requested.
     bool keepListing() const { return session().downState.load() == kDownRunning; }

@@ -43,8 +43,9 @@ void DownloadJobContext::beginAlbum(int) {
     m_folderCopy = m_basePath;
 }
 
-void DownloadJobContext::writeAlbumText(const QString& name, const QString& text) {
-    WriteUnicodeFile(m_list.folder + name, text);
+bool DownloadJobContext::writeAlbumText(const QString& name, const QString& text) {
+    // Before the first picture the album has no folder of its own yet.
+    return !m_list.urls.isEmpty() && WriteUnicodeFile(m_list.folder + name, text);
 }
 
 QString DownloadJobContext::currentFolder() const {

@@ -33,10 +33,7 @@ public:
     void addPicture(QString& url, const QString& title, const QString& headers, int albumIndex,
                     const std::optional<QString>& extraText = std::nullopt) override;
     int listedCount() const override { return int(m_list.urls.size()); }
-    QString albumFolder() const override {
-        return m_list.urls.isEmpty() ? QString() : m_list.folder;
-    }
-    void writeAlbumText(const QString& name, const QString& text) override;
+    bool writeAlbumText(const QString& name, const QString& text) override;
 
     // The current album's pictures: the job hands them to the download manager.
     const CDownList& downList() const { return m_list; }

@@ -6,7 +6,6 @@
 #include "core/jobcontext.h"
 #include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
-#include "download/unicodefile.h"
 #include "net/fetch.h"
 #include "net/pagetext.h"
 #include "text/markers.h"
@@ -66,11 +65,8 @@ QString ReadAlbumPage(PictureContext& ctx, const AlbumInfo& album, int page,
 }
 
 void KeepAlbumDescription(PictureContext& ctx, QString& description) {
-    const QString folder = ctx.albumFolder();
-    if (description.isEmpty() || folder.isEmpty())
-        return;
-    WriteUnicodeFile(folder + QStringLiteral("相册描述.txt"), description);
-    description.clear();
+    if (!description.isEmpty() && ctx.writeAlbumText(QStringLiteral("相册描述.txt"), description))
+        description.clear();
 }
 
 } // namespace phodex
