@@ -58,7 +58,7 @@ TEST_F(AlibabaTest, AnOfferOrProductPageIsOneAlbumInItsShopsFolder) {
         EXPECT_EQ(session.ownerFolder(), c.owner);
         EXPECT_EQ(session.subType.load(), c.subType);
         ASSERT_EQ(site.requests().size(), 1u);
-        const ReceivedRequest& page = site.requests()[0];
+        const ReceivedRequest page = site.requests()[0];
         EXPECT_EQ(page.header("Accept-Language"), "zh-cn");
         EXPECT_EQ(page.header("Referer"), c.address.toStdString());
         EXPECT_TRUE(prompt.informations().isEmpty());
