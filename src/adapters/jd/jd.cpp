@@ -22,6 +22,9 @@ namespace {
 constexpr int kProductTextFlags = kTextInflate | kTextUtf8;
 constexpr int kVariantTextFlags = kTextInflate;
 constexpr qint64 kAfterVariantPageMs = 2000;
+// The class JD's product pages give the list of a product's thumbnails; the
+// site's own name, so it is matched letter for letter.
+const QString kThumbnailListClass = QStringLiteral("spec-items");
 const QString kNoName =
     QStringLiteral("没有找到这个商品的名称，网页的格式可能已经改变，无法获取这个商品");
 
@@ -49,7 +52,8 @@ void QuoteAttributes(QString& text) {
         return;
     text.replace(QStringLiteral("=summary-stock"), QStringLiteral("=\"summary-stock"));
     text.replace(QStringLiteral("class=item"), QStringLiteral("class=\"item"));
-    text.replace(QStringLiteral("class=spec-items"), QStringLiteral("class=\"spec-items"));
+    text.replace(QStringLiteral("class=") + kThumbnailListClass,
+                 QStringLiteral("class=\"") + kThumbnailListClass);
     text.replace(QStringLiteral("</UL>"), QStringLiteral("</ul>"));
 }
 
@@ -82,7 +86,7 @@ struct Thumbnails {
 // The page's thumbnails as main pictures; false when the album is to end.
 bool HandOverThumbnails(PictureContext& ctx, QString page, const Thumbnails& how, int albumIndex,
                         PageWalk& seen) {
-    if (SkipTo(page, QStringLiteral("class=\"spec-items")) < 0)
+    if (SkipTo(page, QStringLiteral("class=\"") + kThumbnailListClass) < 0)
         return true;
     CutAt(page, QStringLiteral("</ul>"));
     QStringList parts;
