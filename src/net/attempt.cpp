@@ -54,6 +54,7 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();
     BodySink sink(request, response, file);
+    sink.findLeftover();
     for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
         if (isCancelled(request)) {
             noteFailure(request.url, QStringLiteral("cancelled"));
