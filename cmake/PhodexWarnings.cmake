@@ -16,4 +16,12 @@ if(PHODEX_TSAN)
   # -O1 keeps the race detector's runs bearable; frame pointers keep its stacks whole.
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer -O1)
   add_link_options(-fsanitize=thread)
+  file(READ ${PROJECT_SOURCE_DIR}/tests/tsan.supp PHODEX_TSAN_SUPPRESSIONS)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/tests/tsan.supp)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/tsansuppressions.cpp.in
+                 ${PROJECT_BINARY_DIR}/tsansuppressions.cpp @ONLY)
+  add_library(phodex_tsan_suppressions OBJECT ${PROJECT_BINARY_DIR}/tsansuppressions.cpp)
+  # Every program made after this line carries them.
+  link_libraries(phodex_tsan_suppressions)
 endif()

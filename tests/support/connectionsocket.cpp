@@ -1,58 +1,73 @@
 // SPDX-License-Identifier: MIT
 #include "support/connectionsocket.h"
 
-#include <arpa/inet.h>
 #include <dirent.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
 
 namespace phodex::test {
 
 namespace {
 
-int portOf(const sockaddr_storage& address) {
-    if (address.ss_family == AF_INET)
-        return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
-    if (address.ss_family == AF_INET6)
-        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
-    return -1;
+// The ports of every TCP socket of the machine by its inode, from the
+// kernel's tables. Reading them by path, rather than asking each descriptor,
+// never touches a descriptor another thread may be closing at that moment.
+std::map<unsigned long, std::pair<int, int>> tcpPortsByInode() {
+    std::map<unsigned long, std::pair<int, int>> ports;
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        std::ifstream in(table);
+        std::string line;
+        std::getline(in, line); // the column names
+        while (std::getline(in, line)) {
+            std::istringstream fields(line);
+            std::string slot, local, remote, skip;
+            unsigned long inode = 0;
+            fields >> slot >> local >> remote;
+            for (int i = 0; i < 6; ++i)
+                fields >> skip;
+            fields >> inode;
+            const auto port = [](const std::string& address) {
+                const size_t colon = address.rfind(':');
+                return colon == std::string::npos
+                           ? -1
+                           : int(std::strtol(address.c_str() + colon + 1, nullptr, 16));
+            };
+            if (fields && inode != 0)
+                ports[inode] = {port(local), port(remote)};
+        }
+    }
+    return ports;
 }
 
-// Ports of a connected socket, or nothing for any other descriptor.
-bool portsOf(int fd, int& localPort, int& peerPort) {
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISSOCK(info.st_mode))
-        return false;
-    sockaddr_storage local{};
-    sockaddr_storage peer{};
-    socklen_t localSize = sizeof local;
-    socklen_t peerSize = sizeof peer;
-    if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
-        getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
-        return false;
-    localPort = portOf(local);
-    peerPort = portOf(peer);
-    return true;
-}
-
-// Calls `visit` with every descriptor of the process and its ports.
+// Calls `visit` with every TCP socket descriptor of the process and its ports.
 template <typename Visit> void forEachConnection(Visit visit) {
+    const std::map<unsigned long, std::pair<int, int>> ports = tcpPortsByInode();
     DIR* dir = opendir("/proc/self/fd");
     if (!dir)
         return;
     while (dirent* entry = readdir(dir)) {
         char* end = nullptr;
         const long fd = std::strtol(entry->d_name, &end, 10);
-        int local = -1;
-        int peer = -1;
-        if (end == entry->d_name || *end != '\0' || fd == dirfd(dir) ||
-            !portsOf(int(fd), local, peer))
+        if (end == entry->d_name || *end != '\0')
             continue;
-        if (!visit(int(fd), local, peer))
+        char target[64] = {};
+        const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+        const ssize_t size = readlink(link.c_str(), target, sizeof target - 1);
+        unsigned long inode = 0;
+        if (size <= 0 || std::sscanf(target, "socket:[%lu]", &inode) != 1)
+            continue;
+        const auto found = ports.find(inode);
+        if (found == ports.end())
+            continue;
+        if (!visit(int(fd), found->second.first, found->second.second))
             break;
     }
     closedir(dir);
