@@ -2,7 +2,7 @@
 # `make run` and `make test` do all the set-up a fresh Debian 12 machine needs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build programs build-asan run package test test-default test-asan test-quick fuzz clean format
+.PHONY: deps configure build programs build-asan build-tsan run package test test-default test-asan test-tsan test-quick fuzz clean format
 
 deps:
 	./scripts/install-deps
@@ -35,6 +35,15 @@ test-default: build
 test-asan: build-asan
 	ctest --preset asan
 
+build-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+
+# The net, download, jobs, site and CLI tests under ThreadSanitizer: not part
+# of `make test` (it adds a third full build), run before threading changes land.
+test-tsan: build-tsan
+	ctest --preset tsan
+
 # The unit, harness and site tests of the default build: the quick check while working.
 test-quick: build
 	ctest --preset default -L '^(unit|sites|support)$$'
@@ -53,7 +62,7 @@ format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz
 
 # A QQ Zone site on loopback with a few albums: downloads them with phodex-cli
 # into ./demo-albums/, no account or network needed.

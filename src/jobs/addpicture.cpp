@@ -8,6 +8,7 @@
 #include "download/worker.h"
 #include "jobs/downloadjobfolder.h"
 #include "jobs/downloadjobmarker.h"
+#include "net/thismachine.h"
 #include "settings/makefolder.h"
 #include "text/componentlimit.h"
 
@@ -108,6 +109,11 @@ bool DownloadJobContext::skipsAsDownloadedBefore(const QString& url) {
 void DownloadJobContext::addPicture(QString& url, const QString& title, const QString& headers,
                                     int albumIndex, const std::optional<QString>& extraText) {
     url = WithWebScheme(url);
+    // Site text may not send the program to the services on the user's own
+    // machine, unless the user asked for a site there.
+    if (PointsAtThisMachine(QUrl(url)) &&
+        !PointsAtThisMachine(QUrl(WithWebScheme(session().addressText()))))
+        return;
     const NamingContext naming = namingFor(album(albumIndex));
     if (m_list.urls.isEmpty())
         openAlbumFolder(naming);

@@ -6,6 +6,7 @@
 #include "net/curlhandle.h"
 #include "net/failure.h"
 #include "net/hop.h"
+#include "net/thismachine.h"
 
 namespace phodex {
 
@@ -28,7 +29,9 @@ std::optional<Hop::Target> firstTarget(const CUrlRequest& request) {
 // A 303, and a 301 or 302 after a POST, continue as a GET without the body,
 // as browsers do; the other redirects repeat the request as it was.
 std::optional<Hop::Target> redirected(const Hop::Target& from, const Hop& hop) {
-    if (!isWebUrl(hop.redirectUrl()))
+    // A site may not bounce the program onto the user's own machine.
+    if (!isWebUrl(hop.redirectUrl()) ||
+        (PointsAtThisMachine(hop.redirectUrl()) && !PointsAtThisMachine(from.url)))
         return std::nullopt;
     Hop::Target next{hop.redirectUrl(), from.verb, from.body};
     const int status = hop.status();
@@ -54,6 +57,7 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();
     BodySink sink(request, response, file);
+    sink.findLeftover();
     for (int redirects = 0; redirects <= kMaxRedirects; ++redirects) {
         if (isCancelled(request)) {
             noteFailure(request.url, QStringLiteral("cancelled"));

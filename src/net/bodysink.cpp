@@ -3,6 +3,7 @@
 
 #include "net/bodymarkers.h"
 #include "net/failure.h"
+#include "net/headerblock.h"
 #include "net/partfile.h"
 
 namespace phodex {
@@ -14,23 +15,63 @@ qint64 BodySink::size() const {
     return m_file ? m_file->size() : m_response.body.size();
 }
 
-bool BodySink::begin(std::optional<quint64> contentLength) {
+void BodySink::findLeftover() {
+    if (m_file)
+        m_file->findLeftover(m_request.url);
+}
+
+const ResumeRecord* BodySink::resume() const {
+    return m_file && m_file->resume() ? &*m_file->resume() : nullptr;
+}
+
+bool BodySink::begin(const QByteArray& headerBlock, int status) {
     // Markers cannot be found in compressed bytes; the page text applies them after inflating.
     m_cutMarkers = !m_file && !m_response.gzip;
     // A body cut at markers may stay small however long the reply is.
     const bool mayShrink =
         m_cutMarkers && !(m_request.startMarker.isEmpty() && m_request.endMarker.isEmpty());
-    if (contentLength && !withinLimits(*contentLength, true, !m_file && !mayShrink)) {
-        m_failure += QStringLiteral(" (Content-Length %1)").arg(*contentLength);
+    const bool continuing = status == 206 && resume();
+    // A range the server cannot give (416) says the leftover is not part of
+    // this body any more; it must never become the picture either.
+    if ((continuing && !continuesLeftover(headerBlock)) || (status == 416 && resume())) {
+        m_failure =
+            QStringLiteral("the partial reply does not continue %1").arg(m_file->partPath());
+        // Started afresh, the part file no longer offers to be continued.
+        m_file->open();
         return false;
     }
-    if (m_file && !m_file->open()) {
-        m_failure = QStringLiteral("cannot create %1: %2").arg(m_file->partPath(), m_file->error());
-        if (m_file->diskFailed())
-            noteWriteFailure(m_file->finalPath(), m_file->error());
+    const std::optional<quint64> length =
+        continuing ? std::optional(resume()->total) : contentLength(headerBlock);
+    if (length && !withinLimits(*length, true, !m_file && !mayShrink)) {
+        m_failure += QStringLiteral(" (Content-Length %1)").arg(*length);
         return false;
     }
-    return true;
+    return !m_file || openFile(headerBlock, status, continuing);
+}
+
+// A partial reply continues the leftover when it is exactly the rest of the
+// body whose start the part file holds.
+bool BodySink::continuesLeftover(const QByteArray& headerBlock) const {
+    const std::optional<ContentRange> range = contentRange(headerBlock);
+    const quint64 total = resume()->total;
+    return range && !m_response.gzip && range->first == quint64(m_file->size()) &&
+           range->total == total && range->last + 1 == total;
+}
+
+bool BodySink::openFile(const QByteArray& headerBlock, int status, bool continuing) {
+    if (continuing ? m_file->openToContinue() : m_file->open()) {
+        const std::optional<quint64> length = contentLength(headerBlock);
+        const QByteArray validator = RangeValidator(headerBlock);
+        // Only a whole, uncompressed body of known size can be continued byte for byte.
+        if (!continuing && status == 200 && !m_response.gzip && length && *length > 0 &&
+            !validator.isEmpty())
+            m_file->remember({m_request.url, validator, *length});
+        return true;
+    }
+    m_failure = QStringLiteral("cannot create %1: %2").arg(m_file->partPath(), m_file->error());
+    if (m_file->diskFailed())
+        noteWriteFailure(m_file->finalPath(), m_file->error());
+    return false;
 }
 
 BodySink::Take BodySink::take(const char* data, qsizetype size) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "net/resumerecord.h"
 #include "net/urlrequest.h"
 
 #include <QString>
@@ -20,8 +21,13 @@ public:
 
     BodySink(const CUrlRequest& request, CUrlResponse& response, PartFile* file);
 
+    // Before the request: a leftover part file of the same address that the
+    // request may ask the rest of (see resume()).
+    void findLeftover();
+    // The leftover to continue: the request asks for the bytes from size() on.
+    const ResumeRecord* resume() const;
     // The reply headers are complete. False to fail before any body byte.
-    bool begin(std::optional<quint64> contentLength);
+    bool begin(const QByteArray& headerBlock, int status);
     Take take(const char* data, qsizetype size);
     // The body is complete: the size checks on the whole of it.
     bool finish();
@@ -32,6 +38,8 @@ public:
 private:
     bool withinLimits(quint64 size, bool complete, bool memoryCap);
     Take takeInMemory(const char* data, qsizetype size);
+    bool continuesLeftover(const QByteArray& headerBlock) const;
+    bool openFile(const QByteArray& headerBlock, int status, bool continuing);
 
     const CUrlRequest& m_request;
     CUrlResponse& m_response;

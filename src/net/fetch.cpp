@@ -29,11 +29,22 @@ bool commit(PartFile* file) {
     return false;
 }
 
-// One attempt with the acceptance checks; a rejected part file is gone on return.
-bool acceptedAttempt(CUrlResponse& response, const CUrlRequest& request, int flags) {
-    const std::unique_ptr<PartFile> file = partFileFor(request);
-    return runAttempt(response, request, flags, file.get()) &&
-           acceptBody(response, request, flags, file.get()) && commit(file.get());
+// One attempt with the acceptance checks. A rejected part file is gone on
+// return; one whose transfer broke off stays for the next attempt when it can
+// be continued.
+bool acceptedAttempt(CUrlResponse& response, const CUrlRequest& request, int flags,
+                     PartFile* file) {
+    if (!runAttempt(response, request, flags, file)) {
+        if (file)
+            file->keepForNextAttempt();
+        return false;
+    }
+    if (!acceptBody(response, request, flags, file)) {
+        if (file)
+            file->discard();
+        return false;
+    }
+    return commit(file);
 }
 
 } // namespace
@@ -48,8 +59,10 @@ void CloseThreadConnections() {
 }
 
 bool Fetch(CUrlResponse& response, const CUrlRequest& request, int flags) {
+    // Lives across the attempts, and takes with it whatever is left unfinished.
+    const std::unique_ptr<PartFile> file = partFileFor(request);
     for (int attempt = 0; attempt < request.attempts; ++attempt) {
-        if (acceptedAttempt(response, request, flags))
+        if (acceptedAttempt(response, request, flags, file.get()))
             return true;
         if (isCancelled(request))
             return false;

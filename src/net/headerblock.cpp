@@ -57,4 +57,22 @@ std::optional<quint64> contentLength(const QByteArray& block) {
     return number;
 }
 
+std::optional<ContentRange> contentRange(const QByteArray& block) {
+    const std::optional<QByteArray> value = headerValue(block, "content-range");
+    if (!value || !value->startsWith("bytes "))
+        return std::nullopt;
+    const QByteArray span = value->mid(6).trimmed();
+    const qsizetype dash = span.indexOf('-');
+    const qsizetype slash = span.indexOf('/');
+    if (dash <= 0 || slash <= dash)
+        return std::nullopt;
+    bool ok[3] = {};
+    const ContentRange range{span.left(dash).toULongLong(&ok[0]),
+                             span.mid(dash + 1, slash - dash - 1).toULongLong(&ok[1]),
+                             span.mid(slash + 1).toULongLong(&ok[2])};
+    if (!ok[0] || !ok[1] || !ok[2] || range.first > range.last || range.last >= range.total)
+        return std::nullopt;
+    return range;
+}
+
 } // namespace phodex

@@ -20,4 +20,13 @@ std::optional<QByteArray> headerValue(const QByteArray& block, const QByteArray&
 // space (none gives 0); nothing when the header is missing.
 std::optional<quint64> contentLength(const QByteArray& block);
 
+// "Content-Range: bytes first-last/total" of a partial reply; nothing when
+// the header is missing, malformed, or gives no total.
+struct ContentRange {
+    quint64 first = 0;
+    quint64 last = 0;
+    quint64 total = 0;
+};
+std::optional<ContentRange> contentRange(const QByteArray& block);
+
 } // namespace phodex

@@ -31,6 +31,13 @@ Hop::Outcome Hop::run(CURL* handle, const AppliedNetConfig& config, const Target
         (m_flags & kFetchNoCookies) ? QByteArray() : CookieJar::instance().cookieHeaderFor(m_url);
     for (const QByteArray& line : requestHeaderLines(m_request.headers, jarCookies))
         headers.append(line);
+    // A leftover part file asks only for the rest, and only of the same body.
+    QByteArray range;
+    if (const ResumeRecord* resume = m_sink.resume()) {
+        range = QByteArray::number(m_sink.size()) + '-';
+        curl_easy_setopt(handle, CURLOPT_RANGE, range.constData());
+        headers.append("If-Range: " + resume->validator);
+    }
     curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(handle, CURLOPT_URL, m_url.toEncoded(QUrl::RemoveFragment).constData());
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &Hop::onHeader);
@@ -109,7 +116,7 @@ bool Hop::endOfHeaderBlock() {
     m_final = true;
     m_response.headers = QString::fromUtf8(m_block);
     m_response.gzip = m_block.contains("gzip");
-    if (m_sink.begin(contentLength(m_block)))
+    if (m_sink.begin(m_block, m_status))
         return true;
     m_failure = m_sink.failure();
     return false;

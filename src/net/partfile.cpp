@@ -84,26 +84,78 @@ PartFile::~PartFile() {
     discard();
 }
 
-bool PartFile::open() {
+bool PartFile::claim() {
+    if (m_claimed)
+        return true;
     const QString key = absolute(partPath());
-    {
-        Registry& r = registry();
-        std::lock_guard lock(r.mutex);
-        if (r.inFlight.contains(key)) {
-            m_error = QStringLiteral("another download is writing %1").arg(partPath());
-            return false;
-        }
-        r.inFlight.insert(key);
-        m_claimed = true;
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    if (r.inFlight.contains(key)) {
+        m_error = QStringLiteral("another download is writing %1").arg(partPath());
+        return false;
     }
+    r.inFlight.insert(key);
+    m_claimed = true;
+    return true;
+}
+
+void PartFile::findLeftover(const QString& url) {
+    m_resume.reset();
     m_size = 0;
+    if (!claim())
+        return;
+    const QFileInfo info(partPath());
+    if (!info.isFile() || info.isSymLink() || info.size() <= 0)
+        return;
+    std::optional<ResumeRecord> record = ReadResumeRecord(partPath());
+    if (!record || record->url != url || quint64(info.size()) >= record->total)
+        return;
+    m_resume = std::move(record);
+    m_size = info.size();
+}
+
+bool PartFile::open() {
+    m_resume.reset();
+    m_size = 0;
+    if (!claim())
+        return false;
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         m_error = m_file.errorString();
         m_diskFailed = true;
         release();
         return false;
     }
+    // An emptied leftover must not claim to be continuable.
+    RemoveResumeRecord(m_file.handle());
     return true;
+}
+
+bool PartFile::openToContinue() {
+    if (!m_resume || !claim())
+        return false;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        m_error = m_file.errorString();
+        m_diskFailed = true;
+        return false;
+    }
+    if (m_file.size() != m_size) {
+        m_file.close();
+        m_error = QStringLiteral("%1 changed while it was being continued").arg(partPath());
+        return false;
+    }
+    return true;
+}
+
+void PartFile::remember(const ResumeRecord& record) {
+    if (m_file.isOpen() && WriteResumeRecord(int(m_file.handle()), record))
+        m_resume = record;
+}
+
+void PartFile::keepForNextAttempt() {
+    if (m_file.isOpen())
+        m_file.close();
+    if (!m_resume || m_size == 0)
+        discard();
 }
 
 bool PartFile::write(const char* data, qint64 size) {
@@ -129,6 +181,8 @@ bool PartFile::readAll(QByteArray& out, qint64 limit) {
 bool PartFile::commit() {
     if (!m_file.isOpen())
         return false;
+    // The finished picture carries nothing of how it was fetched.
+    RemoveResumeRecord(m_file.handle());
     m_file.close();
     if (m_file.error() != QFileDevice::NoError) {
         m_error = m_file.errorString();
@@ -157,6 +211,7 @@ bool PartFile::commit() {
 }
 
 void PartFile::discard() {
+    m_resume.reset();
     if (m_file.isOpen())
         m_file.close();
     if (m_claimed) {

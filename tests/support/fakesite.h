@@ -79,6 +79,9 @@ public:
     // Announces `declaredLength` bytes, sends `sentBytes` of them, then resets
     // the connection (TCP RST).
     Handler resetMidBody(size_t declaredLength = 100000, size_t sentBytes = 1000) const;
+    // Announces body.size() bytes, sends the first `sentBytes` of body, then
+    // resets the connection: a transfer that breaks off.
+    Handler cutOff(std::string body, size_t sentBytes) const;
     // Sends the status line and headers (Content-Length: declaredLength), then nothing.
     Handler stall(size_t declaredLength = 1000) const;
     // Sends `body` in pieces of `pieceBytes`, one piece every `interval`.

@@ -37,13 +37,18 @@ bool FakeSite::holdWhileConnected(const httplib::Request& req,
 }
 
 FakeSite::Handler FakeSite::resetMidBody(size_t declaredLength, size_t sentBytes) const {
-    return [this, declaredLength, sentBytes](const httplib::Request& req, httplib::Response& res) {
+    return cutOff(std::string(sentBytes, 'r') + std::string(declaredLength - sentBytes, '-'),
+                  sentBytes);
+}
+
+FakeSite::Handler FakeSite::cutOff(std::string body, size_t sentBytes) const {
+    return [this, body, sentBytes](const httplib::Request& req, httplib::Response& res) {
         const httplib::Request* request = &req;
         res.set_content_provider(
-            declaredLength, "application/octet-stream",
-            [this, request, sentBytes](size_t, size_t, httplib::DataSink& sink) {
-                const std::string part(sentBytes, 'r');
-                sink.write(part.data(), part.size());
+            body.size(), "application/octet-stream",
+            [this, request, body, sentBytes](size_t offset, size_t, httplib::DataSink& sink) {
+                if (offset < sentBytes)
+                    sink.write(body.data() + offset, sentBytes - offset);
                 // Let the client take in the part before the reset arrives.
                 holdWhileConnected(*request, 200ms);
                 const int fd = findConnectionSocket(request->local_port, request->remote_port);

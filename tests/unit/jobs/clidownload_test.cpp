@@ -179,9 +179,12 @@ std::string SlowPicture(const std::string& path) {
 }
 
 // Whatever moment the program dies at, every picture under its final name is
-// whole; the next run finishes the job and leaves no part file behind.
+// whole; the next run finishes the job, continuing the pictures the killed
+// runs left half done, and leaves no part file behind.
 TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes) {
     site.get("/drip/*", [this](const httplib::Request& req, httplib::Response& res) {
+        res.set_header("ETag", "\"" + req.path + "\"");
+        // The server library answers a range request itself.
         site.slowDrip(SlowPicture(req.path), 2048, std::chrono::milliseconds(8))(req, res);
     });
     QStringList addresses;
@@ -220,6 +223,12 @@ TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes
     }
     // Otherwise the kills only ever hit between pictures and showed nothing.
     EXPECT_GT(killsMidTransfer, 0);
+    const auto resumed = [&] {
+        int count = 0;
+        for (const ReceivedRequest& request : site.requestsTo("/drip/*"))
+            count += request.header("Range").empty() ? 0 : 1;
+        return count;
+    };
 
     const CliRun last = Run(command);
     EXPECT_EQ(last.exitCode, 0) << last.err.toStdString();
@@ -228,6 +237,7 @@ TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes
     for (const QString& name : files)
         EXPECT_FALSE(name.endsWith(QStringLiteral(".part"))) << name.toStdString();
     expectOnlyWholePictures(21);
+    EXPECT_GT(resumed(), 0);
 }
 
 // A save folder that fills up, or disappears mid-job: the user is told which

@@ -223,6 +223,24 @@ TEST_F(DownloadJobs, TitlesNeverLeaveTheAlbumFolder) {
               QStringList{"tester"});
 }
 
+// A page that points pictures at the user's own machine (a printer's or a
+// router's admin page on loopback) sends no request there.
+TEST_F(DownloadJobs, PicturesOnThisMachineAreNotFetchedForASiteElsewhere) {
+    site.page("/admin/*", "admin page");
+    const std::string port = std::to_string(site.httpPort());
+    ServeOwner({{"Album",
+                 {{"1.jpg", "one"},
+                  {"http://127.0.0.1:" + port + "/admin/a.jpg", "a"},
+                  {"http://localhost:" + port + "/admin/b.jpg", "b"},
+                  {"http://2130706433:" + port + "/admin/c.jpg", "c"},
+                  {"2.jpg", "two"}}}});
+    ListOwner();
+    Download({0});
+    EXPECT_EQ(FilesIn(AlbumFolder(QStringLiteral("Album"))),
+              (QStringList{"one.jpg", "pic.korvo", "two.jpg"}));
+    EXPECT_EQ(site.countOf("/admin/*"), 0);
+}
+
 TEST_F(DownloadJobs, LongNamesFitTheFileSystemEvenUnderALongPath) {
     const std::string title(300, 'x');
     ServeOwner({{"Album", {{"1.jpg", title}, {"2.jpg", title}}}});

@@ -29,8 +29,8 @@ constexpr PictureOp kPhotoSiteFallbackOp = "PhotoSiteListPhotosFallback";
 inline const QString kPictureHost = QStringLiteral("pics.testsite.example");
 
 struct TestPicture {
-    std::string file;              // served at http://pics.testsite.example/p/<file>
-    std::string title;             // the title the album page gives
+    std::string file;  // served at http://pics.testsite.example/p/<file>; or a whole address
+    std::string title; // the title the album page gives
     std::string fallbackFile = {}; // when set, the entry carries a fallback address
 };
 
@@ -57,7 +57,8 @@ inline std::string AlbumPage(const std::vector<TestPicture>& pictures, int page)
     std::string body = "<html><div class=\"photos\">\n";
     const size_t first = size_t(page - 1) * 2;
     for (size_t i = first; i < first + 2 && i < pictures.size(); ++i) {
-        std::string src = PictureAddress(pictures[i].file).toStdString();
+        const std::string& file = pictures[i].file;
+        std::string src = file.rfind("http", 0) == 0 ? file : PictureAddress(file).toStdString();
         if (!pictures[i].fallbackFile.empty())
             src += "|" + PictureAddress(pictures[i].fallbackFile).toStdString();
         body += "<img src=\"" + src + "\" title=\"" + pictures[i].title + "\">\n";

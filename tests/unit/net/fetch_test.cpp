@@ -3,6 +3,7 @@
 #include "fetchfixture.h"
 
 #include "net/agents.h"
+#include "net/thismachine.h"
 
 namespace phodex::test {
 namespace {
@@ -135,6 +136,49 @@ TEST_P(FetchBasics, RedirectsAfterAPost) {
         ASSERT_TRUE(Fetch(response, req, 0)) << c.path;
         EXPECT_EQ(response.body, c.landed) << c.path;
     }
+}
+
+// A site's redirect may not lead onto the user's own machine; a site that is
+// itself there (the user asked for it) may.
+TEST_P(FetchBasics, RedirectsOntoThisMachineAreFollowedOnlyFromIt) {
+    const std::string admin =
+        (https() ? site.httpsUrl("/admin/delete") : site.httpUrl("/admin/delete"));
+    site.page("/admin/delete", "deleted");
+    site.get("/bounce", FakeSite::redirectTo(admin));
+    CUrlResponse response;
+    EXPECT_FALSE(Fetch(response, request("/bounce"), 0));
+    EXPECT_EQ(site.countOf("/admin/delete"), 0);
+
+    const std::string local = https() ? site.httpsUrl("/bounce") : site.httpUrl("/bounce");
+    ASSERT_TRUE(Fetch(response, CUrlRequest(QString::fromStdString(local), QString(), 10000), 0));
+    EXPECT_EQ(response.body, "deleted");
+}
+
+TEST(ThisMachine, EverySpellingOfLoopbackIsCaught) {
+    struct Case {
+        const char* url;
+        bool local;
+    } cases[] = {
+        {"http://localhost:631/admin", true},
+        {"http://LocalHost/", true},
+        {"http://printer.localhost/", true},
+        {"http://127.0.0.1:8080/", true},
+        {"http://127.1/", true},
+        {"http://0x7f.0.0.1/", true},
+        {"http://2130706433/", true},
+        {"http://0.0.0.0:9000/", true},
+        {"http://[::1]:631/", true},
+        {"http://[::]/", true},
+        {"http://[::ffff:127.0.0.1]/", true},
+        {"https://www.douban.com/", false},
+        {"http://128.0.0.1/", false},
+        {"http://192.168.1.1/", false},
+        {"http://localhost.example.com/", false},
+        {"http://[2001:db8::1]/", false},
+        {"file:///etc/passwd", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PointsAtThisMachine(QUrl(QString::fromLatin1(c.url))), c.local) << c.url;
 }
 
 TEST_P(FetchBasics, GzipIsSetWhenAnyHeaderMentionsIt) {
