@@ -2,21 +2,32 @@
 # `make run` and `make test` do all the set-up a fresh Debian 12 machine needs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build build-asan build-tsan run test test-default test-asan test-tsan test-quick fuzz clean format
+.PHONY: deps configure build programs build-asan build-tsan run package test test-default test-asan test-tsan test-quick fuzz clean format
 
 deps:
 	./scripts/install-deps
 
-build: deps
+configure: deps
 	cmake --preset default
+
+build: configure
 	cmake --build --preset default -j $(JOBS)
+
+# Only the two programs, not the tests and benchmarks: a first start is quicker.
+programs: configure
+	cmake --build --preset default -j $(JOBS) --target phodex phodex-cli
 
 build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 
-run: build
+run: programs
 	@if [ -x build/src/app/phodex ]; then build/src/app/phodex; else build/src/cli/phodex-cli --help; fi
+
+# A Debian package of the programs, the desktop entry, icons, metainfo, man
+# pages and completion, in build/: apt install ./build/phodex_*.deb
+package: programs
+	cd build && cpack -G DEB
 
 test-default: build
 	ctest --preset default

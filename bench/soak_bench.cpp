@@ -154,7 +154,7 @@ long ResidentKb() {
 // Prints the resident memory each time another tenth of the pictures has ended.
 class MemoryObserver : public phodex::NullJobObserver {
 public:
-    void progress(int done, int total) override {
+    void progress(int done, int total, qint64) override {
         if (total > 0 && done * 10 / total > m_printedTenth) {
             m_printedTenth = done * 10 / total;
             std::printf("  %5d of %d ended, resident %ld KB\n", done, total, ResidentKb());

@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "cli/usage.h"
 #include "core/catalogue.h"
+#include "net/versiontext.h"
 #include "settings/workfolder.h"
 
 #include <QDir>
@@ -74,6 +75,10 @@ int runCli(const QStringList& arguments, const QString& currentDir) {
     if (line.help) {
         const QString text = usageText(line.command);
         printLine(text.chopped(1)); // the text ends with its own line break
+        return kExitOk;
+    }
+    if (line.version) {
+        printLine(VersionText(QStringLiteral("phodex-cli")));
         return kExitOk;
     }
     CliContext context;

@@ -34,7 +34,7 @@ public:
                 return false;
             }
         }
-        return m_line.help || checkCommand();
+        return m_line.help || m_line.version || checkCommand();
     }
 
 private:
@@ -65,9 +65,8 @@ private:
             return fail(QStringLiteral("option '--%1' given more than once").arg(name));
         }
         m_line.options.values[name].append(value);
-        if (name == QLatin1String("help")) {
-            m_line.help = true;
-        }
+        m_line.help = m_line.help || name == QLatin1String("help");
+        m_line.version = m_line.version || name == QLatin1String("version");
         return true;
     }
 

@@ -16,12 +16,13 @@ struct CommandLine {
     QStringList args;
     ParsedOptions options;
     bool help = false;
+    bool version = false;
 };
 
 // arguments without the program's name. Returns false with error set to one
 // line when an option or the command is unknown, a value is missing or the
-// command gets the wrong number of arguments. A request for help skips the
-// checks of the arguments.
+// command gets the wrong number of arguments. A request for help or the
+// version skips the checks of the arguments.
 bool parseCommandLine(const QStringList& arguments, CommandLine& line, QString& error);
 
 } // namespace phodex::cli

@@ -2,7 +2,9 @@
 #include "cli/jobio.h"
 
 #include "cli/output.h"
+#include "cli/terminalprogress.h"
 #include "core/session.h"
+#include "download/manager.h"
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
 
@@ -18,8 +20,15 @@ void CliJobObserver::show(const QString& text) const {
         printProgress(text);
 }
 
-void CliJobObserver::progress(int done, int total) {
-    show(QStringLiteral("已下载%1/%2......").arg(done).arg(total));
+void CliJobObserver::progress(int done, int total, qint64) {
+    show(ProgressText(done, total));
+}
+
+std::unique_ptr<CliJobObserver> MakeDownloadObserver(const ParsedOptions& options) {
+    const bool quiet = options.has(QStringLiteral("quiet"));
+    if (!quiet && stderrIsTerminal())
+        return std::make_unique<TerminalProgress>();
+    return std::make_unique<CliJobObserver>(quiet);
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include "core/seams/jobobserver.h"
 #include "core/seams/userprompt.h"
 
+#include <memory>
+
 namespace phodex {
 class Session;
 }
@@ -13,7 +15,18 @@ class Session;
 // stderr, questions answered from --yes/--no, Ctrl-C as the stop button.
 namespace phodex::cli {
 
-class CliJobObserver final : public JobObserver {
+// What a download command did, for the summary that ends a terminal's
+// progress.
+struct DownloadSummary {
+    int albums = 0; // 0: a list of addresses, not albums
+    int saved = 0;
+    int skipped = 0; // listed but not fetched: a stop, or the list-only option
+    int failed = 0;
+    QString folder; // where the pictures are
+};
+
+// Each message and step as a line of its own.
+class CliJobObserver : public JobObserver {
 public:
     explicit CliJobObserver(bool quiet) : m_quiet(quiet) {}
 
@@ -25,13 +38,20 @@ public:
     void statusLine(const QString& text) override { show(text); }
     void detailLine(const QString& text) override { show(text); }
     void jobStateChanged(JobKind, int) override {}
-    void progress(int done, int total) override;
+    void albumStarted(int, int, const QString&) override {}
+    void progress(int done, int total, qint64 bytes) override;
     void addressRecorded(const QString&) override {}
+    // The downloads have ended: plain lines need no summary.
+    virtual void finished(const DownloadSummary&) {}
 
 private:
     void show(const QString& text) const;
     bool m_quiet;
 };
+
+// The observer of a download command: one live line on a terminal, plain
+// lines when stderr is not one; nothing with --quiet.
+std::unique_ptr<CliJobObserver> MakeDownloadObserver(const ParsedOptions& options);
 
 // Prints every message and question; answers yes only with --yes.
 class CliUserPrompt final : public UserPrompt {

@@ -23,6 +23,7 @@ constexpr std::array kGlobalOptions = {
     OptionSpec{"no", nullptr, false, "answer no to every question a job asks (the default)"},
     OptionSpec{"quiet", nullptr, false, "no progress lines on stderr"},
     OptionSpec{"help", nullptr, false, "show this help, or a command's help after it"},
+    OptionSpec{"version", nullptr, false, "show the version and the libraries' versions"},
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "net/failure.h"
 #include "net/pacer.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -45,21 +46,28 @@ public:
                 return;
             clearWriteFailure();
             const bool saved = DownloadPicture(m_list, index, m_params, &m_stop);
+            const qint64 bytes =
+                saved ? QFileInfo(m_list.folder + m_list.names.at(index)).size() : 0;
             if (!saved)
                 keepWriteFailure(LastWriteFailure());
             // A transfer the stop ended is a stopped download even when it
             // was the last one: the watcher may see the count complete first.
             if (!saved && m_stop.load())
                 m_cancelled = true;
-            finish(saved);
+            finish(saved, bytes);
         }
     }
 
+    struct Count {
+        int done = 0;
+        qint64 bytes = 0; // of the pictures saved
+    };
+
     // Waits until a worker ends, the work is done or the wait times out.
-    int waitForChange(int shown) {
+    Count waitForChange(int shown) {
         std::unique_lock lock(m_mutex);
         m_changed.wait_for(lock, kStopPoll, [&] { return m_done != shown || m_stop.load(); });
-        return m_done;
+        return {m_done, m_bytes};
     }
 
     int done() const {
@@ -85,11 +93,12 @@ private:
         if (m_writeFailure.isEmpty())
             m_writeFailure = failure;
     }
-    void finish(bool saved) {
+    void finish(bool saved, qint64 bytes) {
         {
             std::lock_guard lock(m_mutex);
             ++m_done;
             m_saved += saved ? 1 : 0;
+            m_bytes += bytes;
         }
         m_changed.notify_all();
     }
@@ -104,6 +113,7 @@ private:
     std::condition_variable m_changed;
     int m_done = 0;
     int m_saved = 0;
+    qint64 m_bytes = 0;
     QString m_writeFailure;
 };
 
@@ -113,10 +123,10 @@ bool WatchProgress(WorkQueue& queue, std::atomic<bool>& stop, JobObserver& obser
     while (shown < queue.total()) {
         if (stop.load())
             return true;
-        const int done = queue.waitForChange(shown);
-        if (done != shown) {
-            shown = done;
-            observer.progress(done, queue.total());
+        const WorkQueue::Count count = queue.waitForChange(shown);
+        if (count.done != shown) {
+            shown = count.done;
+            observer.progress(count.done, queue.total(), count.bytes);
         }
     }
     return false;

@@ -37,8 +37,8 @@ inline QString WriteFailureMessage(const DownloadOutcome& outcome) {
 
 // Downloads every picture of `list` into list.folder with at most
 // params.threads transfers at a time, reporting observer.progress as workers
-// end. A stop (session.stopFlag) ends the transfers in flight; either way
-// every worker has ended, and no part file is left, when this returns.
+// end (with the bytes of the pictures saved so far). A stop (session.stopFlag) ends the transfers
+// in flight; either way every worker has ended, and no part file is left, when this returns.
 // session.downloadsRunning is set while it runs.
 DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& params,
                                 Session& session, JobObserver& observer);

@@ -45,6 +45,7 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
         m_env.observer.statusLine(
             QStringLiteral("正在下载第%1/%2个图集").arg(k + 1).arg(ticked.size()));
         m_env.observer.detailLine(QStringLiteral("......"));
+        m_env.observer.albumStarted(int(k) + 1, int(ticked.size()), ctx.album(ticked[k]).name);
         runAlbum(ctx, ticked[k], progress, result);
     }
 }

@@ -13,9 +13,15 @@ namespace phodex {
 struct AppOptions {
     QString workDir;
     NetConfig net;
+    bool help = false;    // -h, --help: print AppUsageText() and end
+    bool version = false; // --version
 };
 
-// arguments without the program name; false with error on an unknown option.
+// arguments without the program name; false with error (one line) on an
+// unknown option, a missing value or an argument.
 bool ParseAppOptions(const QStringList& arguments, AppOptions& options, QString& error);
+
+// What `phodex --help` prints, ending with a line break.
+QString AppUsageText();
 
 } // namespace phodex

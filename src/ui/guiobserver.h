@@ -24,7 +24,9 @@ public:
     void jobStateChanged(JobKind kind, int state) override {
         emit stateChanged(kind == JobKind::List, state);
     }
-    void progress(int done, int total) override { emit progressed(done, total); }
+    // The window's status line already names the album; it shows no bytes.
+    void albumStarted(int, int, const QString&) override {}
+    void progress(int done, int total, qint64) override { emit progressed(done, total); }
     void addressRecorded(const QString& text) override { emit recorded(text); }
 
 signals:

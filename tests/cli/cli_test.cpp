@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalogue.h"
+#include "phodexversion.h"
 #include "settings/record.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,10 +31,15 @@ protected:
         m_workDir = m_work.filePath(QStringLiteral("work"));
     }
 
-    RunResult run(const QStringList& arguments) {
+    RunResult run(const QStringList& arguments) { return runProgram(PHODEX_CLI, arguments); }
+
+    RunResult
+    runProgram(const char* program, const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         process.setWorkingDirectory(m_current.path());
-        process.start(QStringLiteral(PHODEX_CLI), arguments);
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromUtf8(program), arguments);
         EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
         RunResult result;
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -151,6 +158,7 @@ TEST_F(Cli, ABadCommandLineIsOneLineOnStderrAndStatusOne) {
         {QStringLiteral("--sub"), QStringLiteral("3"), QStringLiteral("sites")},
         {QStringLiteral("--site=1"), QStringLiteral("--site=2"), QStringLiteral("sites")},
         {QStringLiteral("--help=yes")},
+        {QStringLiteral("--version=2")},
         {QStringLiteral("sites"), QStringLiteral("--site")},
     };
     for (const QStringList& arguments : bad) {
@@ -187,6 +195,76 @@ TEST_F(Cli, HelpGoesToStdout) {
     EXPECT_EQ(command.exitCode, 0);
     EXPECT_TRUE(command.out.startsWith(QStringLiteral("usage: phodex-cli [options] classify")));
 }
+
+// The first line is for scripts; the second names the libraries as they were
+// loaded, for bug reports. Nothing is set up for it.
+TEST_F(Cli, VersionNamesTheProgramThenItsLibraries) {
+    const RunResult result = runInWork({QStringLiteral("--version")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    const QStringList lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("phodex-cli " PHODEX_VERSION));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Qt %1, libcurl ").arg(qVersion())))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral(", ICU "))) << lines[1].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_workDir));
+}
+
+#ifdef PHODEX_APP
+// The window program's command line is answered on the terminal: no display
+// is needed (none is given here) and no window opens.
+class AppCommandLine : public Cli {
+protected:
+    RunResult runApp(const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        // Were a window to open, it would fail at once rather than show up.
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        return runProgram(PHODEX_APP, arguments, environment);
+    }
+};
+
+TEST_F(AppCommandLine, HelpNamesEveryOption) {
+    for (const QString& asked : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const RunResult result = runApp({asked});
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("usage: phodex [options]\n")));
+        for (const char* option :
+             {"--work-dir DIR", "--connect-to HOST:PORT:HOST2:PORT2", "--cacert FILE", "--version"})
+            EXPECT_TRUE(result.out.contains(QLatin1String(option))) << option;
+    }
+}
+
+TEST_F(AppCommandLine, VersionNamesTheProgramThenItsLibraries) {
+    const RunResult result = runApp({QStringLiteral("--version")});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QStringList lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 2) << result.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("phodex " PHODEX_VERSION));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Qt %1, libcurl ").arg(qVersion())));
+}
+
+TEST_F(AppCommandLine, ABadCommandLineIsOneLineOnStderrAndStatusOne) {
+    const QStringList bad[] = {
+        {QStringLiteral("--bogus")},
+        {QStringLiteral("--work-dir")},
+        {QStringLiteral("album-address")},
+        {QStringLiteral("--version=2")},
+    };
+    for (const QStringList& arguments : bad) {
+        const RunResult result = runApp(arguments);
+        const std::string shown = arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.exitCode, 1) << shown;
+        EXPECT_TRUE(result.out.isEmpty()) << shown;
+        EXPECT_TRUE(result.err.startsWith(QStringLiteral("phodex: ")) &&
+                    result.err.count(u'\n') == 1)
+            << shown << ": " << result.err.toStdString();
+    }
+}
+#endif
 
 } // namespace
 } // namespace phodex

@@ -22,4 +22,10 @@ void StartCli(QProcess& process, const FakeSite& site, const QString& workDir,
 // Runs it to its end (at most two minutes).
 CliRun RunCli(const FakeSite& site, const QString& workDir, const QStringList& arguments);
 
+// Runs it to its end on a pseudo-terminal `columns` wide, as from an
+// interactive shell; err is everything the terminal received (stdout and
+// stderr alike), as bytes of UTF-8 with the terminal's line ends (CR LF).
+CliRun RunCliOnTerminal(const FakeSite& site, const QString& workDir, const QStringList& arguments,
+                        int columns);
+
 } // namespace phodex::test

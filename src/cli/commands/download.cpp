@@ -14,6 +14,8 @@
 #include "core/seams/shell.h"
 #include "jobs/downloadjob.h"
 
+#include <QDir>
+
 #include <array>
 
 namespace phodex::cli {
@@ -27,6 +29,14 @@ int ExitFor(const DownloadJobResult& result) {
     if (result.pictures == 0)
         return kExitNothing;
     return result.failed > 0 ? kExitPartly : kExitOk;
+}
+
+DownloadSummary SummaryOf(const DownloadJobResult& result, const QString& folder) {
+    return {.albums = result.albums,
+            .saved = result.saved,
+            .skipped = result.pictures - result.saved - result.failed,
+            .failed = result.failed,
+            .folder = QDir(folder).absolutePath()};
 }
 
 // The command line's session: the settings of the work folder, with --threads
@@ -57,12 +67,12 @@ int RunDownload(CliContext& context) {
     Session session;
     PrepareSession(session, context, params, request.listType);
     const SiteTable sites = MakeSiteTable();
-    CliJobObserver observer(context.options.has(QStringLiteral("quiet")));
+    const std::unique_ptr<CliJobObserver> observer = MakeDownloadObserver(context.options);
     CliUserPrompt prompt(context.options);
     const std::unique_ptr<BrowserBridge> browser = MakeCliBrowserOnFirstUse(context);
     FixedKeyState keys;
     RecordingShell shell; // a terminal has no file browser to open
-    const JobEnv env{session, sites, observer, prompt, *browser, keys, shell};
+    const JobEnv env{session, sites, *observer, prompt, *browser, keys, shell};
     StopOnInterrupt interrupt(session);
     ListJob lister(env);
     lister.run(request);
@@ -79,7 +89,11 @@ int RunDownload(CliContext& context) {
     }
     DownloadJob downloader(env);
     const std::optional<DownloadJobResult> result = downloader.run({folder, albums});
-    return result ? ExitFor(*result) : kExitUsage;
+    if (!result)
+        return kExitUsage;
+    if (result->started)
+        observer->finished(SummaryOf(*result, folder));
+    return ExitFor(*result);
 }
 
 constexpr std::array kDownloadOptions = {

@@ -11,6 +11,7 @@
 #include "jobs/downloadjoblist.h"
 #include "settings/makefolder.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace phodex::cli {
@@ -62,9 +63,9 @@ int RunGetList(CliContext& context) {
     session.workDir = context.workDir;
     // Ctrl-C stops a running download.
     session.downState = kDownRunning;
-    CliJobObserver observer(context.options.has(QStringLiteral("quiet")));
+    const std::unique_ptr<CliJobObserver> observer = MakeDownloadObserver(context.options);
     StopOnInterrupt interrupt(session);
-    const DownloadOutcome outcome = DownloadManager(list, params, session, observer);
+    const DownloadOutcome outcome = DownloadManager(list, params, session, *observer);
     session.downState = kDownIdle;
     if (!outcome.writeFailure.isEmpty())
         printError(QStringLiteral("cannot save pictures in %1").arg(outcome.writeFailure));
@@ -72,6 +73,10 @@ int RunGetList(CliContext& context) {
         printError(QStringLiteral("%1 of %2 pictures were not downloaded")
                        .arg(outcome.total - outcome.saved)
                        .arg(outcome.total));
+    observer->finished({.saved = outcome.saved,
+                        .skipped = outcome.total - outcome.done,
+                        .failed = outcome.done - outcome.saved,
+                        .folder = QDir(folder).absolutePath()});
     return ExitFor(outcome);
 }
 

@@ -28,7 +28,11 @@ public:
     virtual void detailLine(const QString& text) = 0;
     // state is listState for JobKind::List and downState for JobKind::Download.
     virtual void jobStateChanged(JobKind kind, int state) = 0;
-    virtual void progress(int done, int total) = 0;
+    // The download job starts on album `position` (1-based) of the `count` ticked.
+    virtual void albumStarted(int position, int count, const QString& name) = 0;
+    // Pictures of the list being downloaded whose transfer ended, of total;
+    // bytes: the size of those of them that were saved.
+    virtual void progress(int done, int total, qint64 bytes) = 0;
     // text became entry 0 of the recent addresses (the address box's drop-down list).
     virtual void addressRecorded(const QString& text) = 0;
 };
@@ -43,7 +47,8 @@ public:
     void statusLine(const QString&) override {}
     void detailLine(const QString&) override {}
     void jobStateChanged(JobKind, int) override {}
-    void progress(int, int) override {}
+    void albumStarted(int, int, const QString&) override {}
+    void progress(int, int, qint64) override {}
     void addressRecorded(const QString&) override {}
 };
 

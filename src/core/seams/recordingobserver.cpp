@@ -45,7 +45,15 @@ void RecordingJobObserver::jobStateChanged(JobKind kind, int state) {
         onStateChanged(kind, state);
 }
 
-void RecordingJobObserver::progress(int done, int total) {
+void RecordingJobObserver::albumStarted(int position, int count, const QString& name) {
+    record(QStringLiteral("album:%1/%2:%3").arg(position).arg(count).arg(name));
+}
+
+void RecordingJobObserver::progress(int done, int total, qint64 bytes) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_bytes.push_back(bytes);
+    }
     record(QStringLiteral("progress:%1/%2").arg(done).arg(total));
 }
 
@@ -71,6 +79,11 @@ QStringList RecordingJobObserver::eventsWith(const QString& prefix) const {
 std::vector<int> RecordingJobObserver::addedIndices() const {
     std::lock_guard lock(m_mutex);
     return m_added;
+}
+
+std::vector<qint64> RecordingJobObserver::progressBytes() const {
+    std::lock_guard lock(m_mutex);
+    return m_bytes;
 }
 
 } // namespace phodex

@@ -24,13 +24,16 @@ public:
     void statusLine(const QString& text) override;
     void detailLine(const QString& text) override;
     void jobStateChanged(JobKind kind, int state) override;
-    void progress(int done, int total) override;
+    void albumStarted(int position, int count, const QString& name) override;
+    void progress(int done, int total, qint64 bytes) override;
     void addressRecorded(const QString& text) override;
 
     QStringList events() const;
     // The events that start with prefix, without it ("status:" gives the status lines).
     QStringList eventsWith(const QString& prefix) const;
     std::vector<int> addedIndices() const;
+    // The bytes of each progress call, in order.
+    std::vector<qint64> progressBytes() const;
 
     // Set these before a job starts.
     // Runs after an album was recorded, on the job's thread (a test's stop button).
@@ -44,6 +47,7 @@ private:
     mutable std::mutex m_mutex;
     QStringList m_events;
     std::vector<int> m_added;
+    std::vector<qint64> m_bytes;
 };
 
 } // namespace phodex

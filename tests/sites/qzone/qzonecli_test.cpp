@@ -4,6 +4,10 @@
 #include "support/siteoption.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <iterator>
 
 #include <csignal>
 #include <thread>
@@ -57,6 +61,95 @@ TEST_F(QzoneCliTest, DownloadsEveryAlbumThenNothingNewWhenSkippingEarlierPicture
     EXPECT_EQ(again.exitCode, 2) << again.err.toStdString(); // nothing downloaded
     EXPECT_EQ(site.countOf("/psb"), 0);
     EXPECT_GT(site.countOf(kPhotoListPath), 0); // the albums were looked at again
+    EXPECT_EQ(FilesBelow(owner()).size(), 10);
+}
+
+// What a terminal showed: the draws of the live line (each ended by "erase
+// to the end of the row") and the ordinary lines, each with its row.
+struct TerminalText {
+    struct Piece {
+        int row;
+        QString text;
+        bool live;
+    };
+    std::vector<Piece> pieces;
+
+    explicit TerminalText(QString received) {
+        received.replace(u"\r\n"_s, u"\n"_s);
+        const QStringList rows = received.split(u'\n');
+        for (int row = 0; row < rows.size(); ++row) {
+            for (QString piece : rows[row].split(u'\r')) {
+                const bool live = piece.endsWith(u"\x1b[K"_s);
+                piece.remove(u"\x1b[K"_s);
+                if (!piece.isEmpty())
+                    pieces.push_back({row, piece, live});
+            }
+        }
+    }
+    std::vector<Piece> live() const {
+        std::vector<Piece> drawn;
+        std::copy_if(pieces.begin(), pieces.end(), std::back_inserter(drawn),
+                     [](const Piece& piece) { return piece.live; });
+        return drawn;
+    }
+};
+
+// Columns on the terminal, for the names of this site's albums.
+int ColumnsOf(const QString& text) {
+    int columns = 0;
+    for (const QChar c : text)
+        columns += c.unicode() >= 0x2E80 ? 2 : 1;
+    return columns;
+}
+
+// On a terminal the steps of a download are one line redrawn in place,
+// never wider than the terminal, and a summary ends it.
+TEST_F(QzoneCliTest, OnATerminalProgressIsOneLiveLineThenASummary) {
+    constexpr int kColumns = 44;
+    const CliRun run = RunCliOnTerminal(site, workDir.path(),
+                                        {u"--cookies"_s, workDir.filePath(u"login.txt"_s),
+                                         u"download"_s, kOwner, u"--save"_s, saveDir.path()},
+                                        kColumns);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const TerminalText shown(run.err);
+    const std::vector<TerminalText::Piece> live = shown.live();
+    ASSERT_FALSE(live.empty()) << run.err.toStdString();
+    for (const TerminalText::Piece& piece : live) {
+        EXPECT_EQ(piece.row, live.front().row) << piece.text.toStdString();
+        EXPECT_LT(ColumnsOf(piece.text), kColumns) << piece.text.toStdString();
+    }
+    EXPECT_EQ(live.front().text, u"正在获取相册列表，请稍等..."_s);
+    // Each album's line names it, then counts its pictures up to all of them.
+    const QStringList files = FilesBelow(owner()).filter(QRegularExpression(u"\\.jpg$"_s));
+    for (const QString& album : {u"家人"_s, u"旅行"_s, u"说说里的图片"_s}) {
+        const int pictures = int(files.filter(album + u'/').size());
+        const QString done = u"%1/%1 pictures"_s.arg(pictures);
+        EXPECT_TRUE(std::any_of(live.begin(), live.end(),
+                                [&](const TerminalText::Piece& piece) {
+                                    return piece.text.contains(
+                                               QRegularExpression(u"^\\[[1-5]/5\\] "_s + album)) &&
+                                           piece.text.contains(done);
+                                }))
+            << album.toStdString() << " in " << run.err.toStdString();
+    }
+    EXPECT_FALSE(run.err.contains(u"已下载"_s)); // the plain lines' progress
+    const TerminalText::Piece& last = shown.pieces.back();
+    EXPECT_FALSE(last.live);
+    EXPECT_EQ(last.row, live.back().row); // in the live line's place
+    EXPECT_EQ(last.text,
+              u"5 albums: %1 pictures downloaded, 0 skipped, 0 failed, in %2"_s.arg(files.size())
+                  .arg(saveDir.path()));
+}
+
+// --quiet keeps a terminal as quiet as a pipe: no live line, no summary.
+TEST_F(QzoneCliTest, QuietOnATerminalShowsNoProgress) {
+    const CliRun run =
+        RunCliOnTerminal(site, workDir.path(),
+                         {u"--quiet"_s, u"--cookies"_s, workDir.filePath(u"login.txt"_s),
+                          u"download"_s, kOwner, u"--save"_s, saveDir.path()},
+                         80);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     EXPECT_EQ(FilesBelow(owner()).size(), 10);
 }
 

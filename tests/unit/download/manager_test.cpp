@@ -132,6 +132,11 @@ TEST_F(Manager, ShowsEachNewDoneCountUpToTheTotal) {
     // A failed picture counts as done but not as saved.
     EXPECT_EQ(outcome.done, 5);
     EXPECT_EQ(outcome.saved, 4);
+    // The bytes are those of the pictures saved so far.
+    const std::vector<qint64> bytes = observer.progressBytes();
+    ASSERT_EQ(bytes.size(), size_t(lines.size()));
+    EXPECT_TRUE(std::is_sorted(bytes.begin(), bytes.end()));
+    EXPECT_EQ(bytes.back(), 4 * qint64(jpegBytes(100).size()));
 }
 
 TEST(ManagerText, ProgressLine) {

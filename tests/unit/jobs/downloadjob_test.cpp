@@ -38,6 +38,9 @@ TEST_F(DownloadJobs, TickedAlbumsGoIntoTheirFoldersUnderTheOwner) {
     EXPECT_TRUE(status.contains(QStringLiteral("正在下载第1/2个图集")));
     EXPECT_TRUE(status.contains(QStringLiteral("正在下载第2/2个图集")));
     EXPECT_EQ(status.last(), QStringLiteral("下载完毕"));
+    // Each album is announced by its place among the ticked ones and its name.
+    EXPECT_EQ(observer.eventsWith(QStringLiteral("album:")),
+              (QStringList{QStringLiteral("1/2:Summer"), QStringLiteral("2/2:Winter")}));
     EXPECT_EQ(observer.eventsWith(QStringLiteral("state:download:")),
               (QStringList{QStringLiteral("1"), QStringLiteral("0")}));
     EXPECT_EQ(result.folder, AlbumFolder(QStringLiteral("Winter")));
