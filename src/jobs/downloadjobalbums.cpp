@@ -97,7 +97,8 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     Session& s = m_env.session;
     CDownList& list = ctx.downList();
     m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
-    // A stop that came after the pictures were listed still counts.
+    // The user chose to fetch what was listed when the stop came; a stop
+    // that came after the listing keeps the flag up and ends these transfers.
     if (afterStop)
         s.stopFlag = false;
     const DownloadOutcome outcome = DownloadManager(list, ctx.downloadParams(), s, m_env.observer);
