@@ -32,9 +32,14 @@ DownloadJobContext::DownloadJobContext(const JobEnv& env, Category listType, int
                                        SettingsRecord settings, ExtensionSettings extension,
                                        QString basePath, QString ownerFolder)
     : PictureContext(env, listType, std::move(settings), std::move(extension)), m_subType(subType),
-      m_basePath(std::move(basePath)), m_ownerFolder(std::move(ownerFolder)) {
+      m_basePath(std::move(basePath)), m_ownerFolder(std::move(ownerFolder)),
+      m_folderCopy(m_basePath) {
     m_list.folder = m_basePath;
 }
+
+DownloadJobContext::DownloadJobContext(const DownloadJobContext& job, const JobEnv& env)
+    : DownloadJobContext(env, job.listType(), job.m_subType, job.settings(), job.extension(),
+                         job.m_basePath, job.m_ownerFolder) {}
 
 void DownloadJobContext::beginAlbum(int) {
     m_list.clearPictures();

@@ -26,6 +26,9 @@ public:
     // owner folder text (escape ?8).
     DownloadJobContext(const JobEnv& env, Category listType, int subType, SettingsRecord settings,
                        ExtensionSettings extension, QString basePath, QString ownerFolder);
+    // A context of its own for one album, with the copies `job` took; env
+    // may pass the album's lines and questions on differently.
+    DownloadJobContext(const DownloadJobContext& job, const JobEnv& env);
 
     int subType() const { return m_subType; }
 

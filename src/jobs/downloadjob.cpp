@@ -27,7 +27,9 @@ void RequestDownloadStop(Session& session) {
     session.stopFlag = true;
 }
 
-DownloadJob::DownloadJob(const JobEnv& env) : m_env(env) {}
+DownloadJob::DownloadJob(const JobEnv& env)
+    : m_prompt(env.prompt), m_env{env.session, env.sites, env.observer, m_prompt,
+                                  env.browser, env.keys,  env.shell} {}
 
 DownloadJob::~DownloadJob() {
     if (m_env.session.downState.load() != kDownIdle)
@@ -103,6 +105,11 @@ std::optional<QString> DownloadJob::makeBasePath(const QString& savePath) {
 
 void DownloadJob::body(const DownloadJobRequest& request) {
     Session& s = m_env.session;
+    // The flag may still be up from the last job's stop; a stop asked for
+    // since this job was started stays.
+    s.stopFlag = false;
+    if (s.downState.load() == kDownStopRequested)
+        s.stopFlag = true;
     const CancelScope stoppable(&s.stopFlag);
     ExtensionSettings extension = s.extension();
     ReadExtensionSettings(s.workDir, extension);
@@ -123,8 +130,8 @@ void DownloadJob::body(const DownloadJobRequest& request) {
     DownloadJobContext ctx(m_env, s.listType.load(), s.subType.load(), s.settings(), extension,
                            *base, s.ownerFolder());
     setContext(&ctx);
+    result.folder = *base;
     runAlbums(ctx, request.albums, result);
-    result.folder = ctx.downList().folder;
     finish(ctx, result);
 }
 

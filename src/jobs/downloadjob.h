@@ -4,6 +4,7 @@
 #include "core/jobcontext.h"
 #include "core/session.h"
 #include "jobs/jobthread.h"
+#include "jobs/serialprompt.h"
 
 #include <QString>
 
@@ -15,7 +16,9 @@
 
 namespace phodex {
 
+class AlbumLister;
 class DownloadJobContext;
+class ListedAlbum;
 
 // What the download job is started with: copies of the window's inputs.
 struct DownloadJobRequest {
@@ -70,12 +73,13 @@ private:
     // downloadjobalbums.cpp
     void runAlbums(DownloadJobContext& ctx, const std::vector<int>& albums,
                    DownloadJobResult& result);
-    void runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& progress,
+    void runAlbum(ListedAlbum& album, AlbumLister& lister, Progress& progress,
                   DownloadJobResult& result);
     bool keepAfterStop(Progress& progress, int listed);
     void downloadAlbum(DownloadJobContext& ctx, bool afterStop, DownloadJobResult& result);
 
-    JobEnv m_env;
+    SerialPrompt m_prompt;      // the job's threads ask one question at a time
+    JobEnv m_env;               // with m_prompt
     mutable std::mutex m_mutex; // m_result, m_ctx
     DownloadJobResult m_result;
     DownloadJobContext* m_ctx = nullptr;

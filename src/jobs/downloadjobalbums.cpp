@@ -4,10 +4,10 @@
 #include "download/manager.h"
 #include "download/postprocess.h"
 #include "jobs/addpicture.h"
+#include "jobs/albumlister.h"
 #include "jobs/downloadjob.h"
 #include "jobs/downloadjobfolder.h"
 #include "jobs/downloadjobmarker.h"
-#include "jobs/picturewalk.h"
 #include "net/pacer.h"
 
 namespace phodex {
@@ -16,13 +16,6 @@ namespace {
 
 const QString kNoAlbumTicked = QStringLiteral("请先勾选要下载的相册");
 const QString kDownloadAfterStop = QStringLiteral("已获取到%1张图片信息，是否下载这些图片？");
-
-// downState back to running for the next album, unless a stop was asked for.
-bool ResumeAlbum(Session& s) {
-    int finished = kDownAlbumFinished;
-    s.downState.compare_exchange_strong(finished, kDownRunning);
-    return s.downState.load() != kDownStopRequested;
-}
 
 } // namespace
 
@@ -40,34 +33,53 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
         m_env.prompt.information(kNoAlbumTicked);
         return;
     }
+    // One transfer at a time was asked for to spare the sites: each album is
+    // then listed at its turn, after the one before it has downloaded.
+    const bool ahead = ticked.size() > 1 && ctx.downloadParams().threads > 1 &&
+                       !ctx.profile().HasOption(kOptionListOnly);
+    AlbumLister lister(ctx, ticked, ahead);
     Progress progress;
-    for (size_t k = 0; k < ticked.size() && ResumeAlbum(s); ++k) {
+    std::unique_ptr<ListedAlbum> album;
+    // A stop ends the job after the album at its turn; the first album is at
+    // its turn from the start, even while its listing runs ahead of this loop.
+    for (size_t k = 0; k < ticked.size() && (k == 0 || s.downState.load() != kDownStopRequested);
+         ++k) {
         m_env.observer.statusLine(
             QStringLiteral("正在下载第%1/%2个图集").arg(k + 1).arg(ticked.size()));
         m_env.observer.detailLine(QStringLiteral("......"));
         m_env.observer.albumStarted(int(k) + 1, int(ticked.size()), ctx.album(ticked[k]).name);
-        runAlbum(ctx, ticked[k], progress, result);
+        std::unique_ptr<ListedAlbum> next = lister.take(k);
+        if (!next)
+            break;
+        setContext(&next->ctx());
+        album = std::move(next);
+        result.folder = album->ctx().downList().folder;
+        runAlbum(*album, lister, progress, result);
     }
+    setContext(&ctx);
 }
 
-void DownloadJob::runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& progress,
+void DownloadJob::runAlbum(ListedAlbum& album, AlbumLister& lister, Progress& progress,
                            DownloadJobResult& result) {
+    DownloadJobContext& ctx = album.ctx();
     const CDownList& list = ctx.downList();
-    ctx.beginAlbum(albumIndex);
-    if (!WalkPictureOperations(ctx, ctx.subType(), albumIndex))
+    if (!album.known())
         m_env.prompt.information(QStringLiteral("Error ListType Code."));
     if (list.urls.isEmpty())
         return;
-    const bool afterStop = m_env.session.downState.load() == kDownStopRequested;
+    const bool afterStop = album.stopped();
     if (afterStop && !keepAfterStop(progress, int(list.urls.size())))
         return;
     result.pictures += int(list.urls.size());
-    result.folder = list.folder;
     if (ctx.profile().HasOption(kOptionListOnly)) {
-        const QString name = ctx.album(albumIndex).name;
+        const QString name = ctx.album(album.index()).name;
         WriteDownloadList(AlbumFilePath(list.folder, name, QStringLiteral(".lst")), list.urls);
         return;
     }
+    // These pictures are fetched in spite of the stop, which must still end
+    // the listing of the next album first.
+    if (afterStop)
+        lister.close();
     downloadAlbum(ctx, afterStop, result);
 }
 
@@ -86,10 +98,10 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     Session& s = m_env.session;
     CDownList& list = ctx.downList();
     m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
-    s.stopFlag = false;
-    // A stop that came after the pictures were listed still counts.
-    if (!afterStop && s.downState.load() == kDownStopRequested)
-        s.stopFlag = true;
+    // The user chose to fetch what was listed when the stop came; a stop
+    // that came after the listing keeps the flag up and ends these transfers.
+    if (afterStop)
+        s.stopFlag = false;
     const DownloadOutcome outcome = DownloadManager(list, ctx.downloadParams(), s, m_env.observer);
     if (outcome.workersStarted == 0) {
         m_env.prompt.information(QStringLiteral("Create thread:DownPicFunc failed."));
