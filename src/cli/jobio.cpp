@@ -6,6 +6,7 @@
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <atomic>
@@ -19,7 +20,7 @@ void CliJobObserver::show(const QString& text) const {
 }
 
 void CliJobObserver::progress(int done, int total) {
-    show(QStringLiteral("已下载%1/%2......").arg(done).arg(total));
+    show(QCoreApplication::translate("phodex::Cli", "已下载%1/%2......").arg(done).arg(total));
 }
 
 namespace {

@@ -10,12 +10,15 @@
 #include "jobs/picturewalk.h"
 #include "net/pacer.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kNoAlbumTicked = QStringLiteral("请先勾选要下载的相册");
-const QString kDownloadAfterStop = QStringLiteral("已获取到%1张图片信息，是否下载这些图片？");
+constexpr char kNoAlbumTicked[] = QT_TRANSLATE_NOOP("phodex::Jobs", "请先勾选要下载的相册");
+constexpr char kDownloadAfterStop[] =
+    QT_TRANSLATE_NOOP("phodex::Jobs", "已获取到%1张图片信息，是否下载这些图片？");
 
 // downState back to running for the next album, unless a stop was asked for.
 bool ResumeAlbum(Session& s) {
@@ -37,13 +40,15 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
     result.albums = int(ticked.size());
     s.albums.setSelectedCount(result.albums);
     if (ticked.empty()) {
-        m_env.prompt.information(kNoAlbumTicked);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kNoAlbumTicked));
         return;
     }
     Progress progress;
     for (size_t k = 0; k < ticked.size() && ResumeAlbum(s); ++k) {
         m_env.observer.statusLine(
-            QStringLiteral("正在下载第%1/%2个图集").arg(k + 1).arg(ticked.size()));
+            QCoreApplication::translate("phodex::Jobs", "正在下载第%1/%2个图集")
+                .arg(k + 1)
+                .arg(ticked.size()));
         m_env.observer.detailLine(QStringLiteral("......"));
         runAlbum(ctx, ticked[k], progress, result);
     }
@@ -74,8 +79,9 @@ void DownloadJob::runAlbum(DownloadJobContext& ctx, int albumIndex, Progress& pr
 bool DownloadJob::keepAfterStop(Progress& progress, int listed) {
     if (!progress.askedAfterStop) {
         progress.askedAfterStop = true;
-        progress.downloadAfterStop = m_env.prompt.askYesNo(kDownloadAfterStop.arg(listed),
-                                                           QString::fromUtf16(kPromptCaption));
+        progress.downloadAfterStop = m_env.prompt.askYesNo(
+            QCoreApplication::translate("phodex::Jobs", kDownloadAfterStop).arg(listed),
+            PromptCaption());
     }
     return progress.downloadAfterStop;
 }
@@ -84,7 +90,7 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
                                 DownloadJobResult& result) {
     Session& s = m_env.session;
     CDownList& list = ctx.downList();
-    m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
+    m_env.observer.detailLine(QCoreApplication::translate("phodex::Jobs", "已开始下载图片"));
     s.stopFlag = false;
     // A stop that came after the pictures were listed still counts.
     if (!afterStop && s.downState.load() == kDownStopRequested)

@@ -7,6 +7,8 @@
 #include "net/failure.h"
 #include "net/hop.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
@@ -49,7 +51,9 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     response.gzip = false;
     std::optional<Hop::Target> target = firstTarget(request);
     if (!target) {
-        noteFailure(request.url, QStringLiteral("网址解析出错：%1").arg(request.url));
+        noteFailure(
+            request.url,
+            QCoreApplication::translate("phodex::Net", "网址解析出错：%1").arg(request.url));
         return false;
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "net/netconfig.h"
+#include "settings/language.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@ namespace phodex {
 struct AppOptions {
     QString workDir;
     NetConfig net;
+    std::optional<Language> language; // --lang; else the saved choice or the desktop's
 };
 
 // arguments without the program name; false with error on an unknown option.
