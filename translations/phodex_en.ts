@@ -595,7 +595,7 @@ When it has started, enter an album address or a QQ number and click &quot;Get a
     <name>phodex::Jobs</name>
     <message>
         <source>已获取到%1张图片信息</source>
-        <translation>Found %1 pictures</translation>
+        <translation>Pictures found: %1</translation>
     </message>
     <message>
         <source>请先设置保存路径</source>
@@ -615,7 +615,7 @@ When it has started, enter an album address or a QQ number and click &quot;Get a
     </message>
     <message>
         <source>已获取到%1张图片信息，是否下载这些图片？</source>
-        <translation>Found %1 pictures. Download them?</translation>
+        <translation>Pictures found: %1. Download them?</translation>
     </message>
     <message>
         <source>正在下载第%1/%2个图集</source>
@@ -651,11 +651,11 @@ When it has started, enter an album address or a QQ number and click &quot;Get a
     </message>
     <message>
         <source>获取相册列表完成，共%1个</source>
-        <translation>Got the album list: %1 albums</translation>
+        <translation>Got the album list, %1 in all</translation>
     </message>
     <message>
         <source>正在下载导入的文件，共%1个网址</source>
-        <translation>Downloading the imported file: %1 addresses</translation>
+        <translation>Downloading the imported file, addresses: %1</translation>
     </message>
     <message>
         <source>下载已终止，已下载%1/%2</source>
@@ -675,11 +675,11 @@ When it has started, enter an album address or a QQ number and click &quot;Get a
     </message>
     <message>
         <source>导出已终止，已写入%1个图片网址</source>
-        <translation>Export stopped, wrote %1 picture addresses</translation>
+        <translation>Export stopped, picture addresses written: %1</translation>
     </message>
     <message>
         <source>导出完毕，共%1个图片网址</source>
-        <translation>Export finished: %1 picture addresses</translation>
+        <translation>Export finished, picture addresses: %1</translation>
     </message>
 </context>
 <context>
