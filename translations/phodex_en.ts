@@ -46,7 +46,7 @@
     <name>phodex::AlbumRow</name>
     <message>
         <source>未知</source>
-        <translation>unknown</translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>加密相册</source>

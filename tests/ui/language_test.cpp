@@ -98,7 +98,7 @@ TEST_F(EnglishWindowTest, TheGridShowsOurWordsInEnglishAndKeepsThemForTheFiles) 
     };
     // The site's name stays even where it reads like one of our words.
     EXPECT_EQ(shown(1), QStringLiteral("加密相册"));
-    EXPECT_EQ(shown(2), QStringLiteral("unknown"));
+    EXPECT_EQ(shown(2), QStringLiteral("?"));
     EXPECT_EQ(shown(3), QStringLiteral("password-protected album"));
     // The CSV export and the search read the texts as the files keep them.
     EXPECT_EQ(model.rowTexts(0).mid(1, 3),
