@@ -19,6 +19,11 @@ function(phodex_add_layer name)
   target_link_libraries(phodex_${name} ${scope} ${ARG_DEPS})
 endfunction()
 
+# The tests read the programs' Chinese texts: the programs they start find a
+# Chinese desktop whatever the machine's own language. A test that wants
+# another language sets it for the program it starts.
+set(PHODEX_TEST_LANGUAGE "LANGUAGE=zh_CN")
+
 # One test program per folder of tests: every *_test.cpp in it.
 function(phodex_add_test_folder name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -35,5 +40,5 @@ function(phodex_add_test_folder name)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   string(REGEX REPLACE "/.*" "" kind "${folder}")
   gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 300 LABELS ${kind})
+                       PROPERTIES TIMEOUT 300 LABELS ${kind} ENVIRONMENT ${PHODEX_TEST_LANGUAGE})
 endfunction()

@@ -8,6 +8,7 @@
 #include "core/session.h"
 #include "net/cookiejar.h"
 #include "net/netconfig.h"
+#include "settings/language.h"
 #include "settings/workfolder.h"
 #include "ui/appoptions.h"
 #include "ui/phodexdlg.h"
@@ -21,7 +22,8 @@ namespace phodex {
 namespace {
 
 int Fail(const QString& text) {
-    QMessageBox::critical(nullptr, QStringLiteral("Varnel多功能Albrio"), text);
+    QMessageBox::critical(
+        nullptr, QCoreApplication::translate("phodex::CPhodexApp", "Varnel多功能Albrio"), text);
     return 1;
 }
 
@@ -30,11 +32,16 @@ int Fail(const QString& text) {
 int CPhodexApp::run(const QStringList& arguments) {
     AppOptions options;
     QString error;
-    if (!ParseAppOptions(arguments, options, error) || !setNetConfig(options.net, &error))
-        return Fail(error);
+    const bool parsed = ParseAppOptions(arguments, options, error);
     const QString currentDir = QDir::currentPath();
+    // The language comes first, so that even a failed start is told in it.
+    const QString workDir = ResolveWorkLocations(currentDir, options.workDir).workDir;
+    UseLanguage(PickLanguage(options.language, SavedLanguage(workDir)));
+    if (!parsed || !setNetConfig(options.net, &error))
+        return Fail(error);
     if (PickWorkFolder(currentDir, options.workDir, &error).isEmpty())
-        return Fail(QStringLiteral("无法创建工作目录：%1").arg(error));
+        return Fail(
+            QCoreApplication::translate("phodex::CPhodexApp", "无法创建工作目录：%1").arg(error));
 
     Session session;
     const SiteTable sites = MakeSiteTable();

@@ -9,12 +9,11 @@
 namespace phodex {
 
 AddressBar::AddressBar(QWidget* parent)
-    : QWidget(parent), m_field(new QLineEdit(this)),
-      m_open(new QPushButton(QStringLiteral("打开"), this)) {
+    : QWidget(parent), m_field(new QLineEdit(this)), m_open(new QPushButton(tr("打开"), this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(5);
-    row->addWidget(new QLabel(QStringLiteral("网址："), this));
+    row->addWidget(new QLabel(tr("网址："), this));
     row->addWidget(m_field, 1);
     row->addWidget(m_open);
     m_open->setDefault(true);

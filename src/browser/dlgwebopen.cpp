@@ -14,8 +14,8 @@ namespace phodex {
 
 CDlgWebOpen::CDlgWebOpen(BrowserEnvironment& env, Session* session, QWidget* owner)
     : BrowserDialog(env, owner,
-                    QStringLiteral("登录成功后请将该登录窗口关闭，如果没有看到登录的地方，"
-                                   "可将该窗口最大化")),
+                    tr("登录成功后请将该登录窗口关闭，如果没有看到登录的地方，"
+                       "可将该窗口最大化")),
       m_session(session) {
     connect(addressBar(), &AddressBar::openRequested, this, &CDlgWebOpen::openTyped);
     connect(&m_closeTimer, &QTimer::timeout, this, &CDlgWebOpen::tick);

@@ -4,6 +4,8 @@
 #include "core/sitehosts.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -14,20 +16,26 @@ using enum LoginWindow;
 using enum LoginPage;
 
 constexpr std::array kItems = {
-    LoginItem{32781, u"QQ空间/QQ群", Site, QqSpace},
-    LoginItem{32794, u"新浪微博（登录时勾上下次自动登录）", Site, WeiboLogin},
-    LoginItem{32789, u"百度", Site, BaiduPassport},
-    LoginItem{32790, u"微商相册", Browser, Typed},
-    LoginItem{32813, u"花瓣网", Browser, TypedOrHuabanHome},
-    LoginItem{32792, u"又拍（下载器没弹窗提示你登录，就不要在这里登录）", Browser,
-              TypedOrYupooLogin},
-    LoginItem{32817, u"Instagram", Browser, TypedOrInstagramHome},
-    LoginItem{32791, u"人人", Site, RenrenHome},
-    LoginItem{32793, u"美空", Site, MokoLogin},
-    LoginItem{32803, u"淘宝（强烈建议用小号登录）", Site, TaobaoLogin},
-    LoginItem{32782, u"腾讯微博（登录时勾上下次自动登录）", Site, TencentWeiboHome},
-    LoginItem{32815, u"虎扑", Site, HupuLogin},
-    LoginItem{32795, u"自定义登录", Site, ProductHome},
+    LoginItem{32781, QT_TRANSLATE_NOOP("phodex::LoginItems", "QQ空间/QQ群"), Site, QqSpace},
+    LoginItem{32794, QT_TRANSLATE_NOOP("phodex::LoginItems", "新浪微博（登录时勾上下次自动登录）"),
+              Site, WeiboLogin},
+    LoginItem{32789, QT_TRANSLATE_NOOP("phodex::LoginItems", "百度"), Site, BaiduPassport},
+    LoginItem{32790, QT_TRANSLATE_NOOP("phodex::LoginItems", "微商相册"), Browser, Typed},
+    LoginItem{32813, QT_TRANSLATE_NOOP("phodex::LoginItems", "花瓣网"), Browser, TypedOrHuabanHome},
+    LoginItem{
+        32792,
+        QT_TRANSLATE_NOOP("phodex::LoginItems", "又拍（下载器没弹窗提示你登录，就不要在这里登录）"),
+        Browser, TypedOrYupooLogin},
+    LoginItem{32817, QT_TRANSLATE_NOOP("phodex::LoginItems", "Instagram"), Browser,
+              TypedOrInstagramHome},
+    LoginItem{32791, QT_TRANSLATE_NOOP("phodex::LoginItems", "人人"), Site, RenrenHome},
+    LoginItem{32793, QT_TRANSLATE_NOOP("phodex::LoginItems", "美空"), Site, MokoLogin},
+    LoginItem{32803, QT_TRANSLATE_NOOP("phodex::LoginItems", "淘宝（强烈建议用小号登录）"), Site,
+              TaobaoLogin},
+    LoginItem{32782, QT_TRANSLATE_NOOP("phodex::LoginItems", "腾讯微博（登录时勾上下次自动登录）"),
+              Site, TencentWeiboHome},
+    LoginItem{32815, QT_TRANSLATE_NOOP("phodex::LoginItems", "虎扑"), Site, HupuLogin},
+    LoginItem{32795, QT_TRANSLATE_NOOP("phodex::LoginItems", "自定义登录"), Site, ProductHome},
 };
 
 QString QqSpacePage(const QString& typed, int subTypeEntry) {
@@ -52,6 +60,10 @@ QString OrTyped(const QString& typed, const QString& fallback) {
 
 std::span<const LoginItem> LoginItems() {
     return kItems;
+}
+
+QString LoginCaption(const LoginItem& item) {
+    return QCoreApplication::translate("phodex::LoginItems", item.caption);
 }
 
 const LoginItem* FindLoginItem(int commandId) {

@@ -31,8 +31,8 @@ enum class LoginPage {
 };
 
 struct LoginItem {
-    int commandId; // the menu command
-    const char16_t* caption;
+    int commandId;       // the menu command
+    const char* caption; // the Chinese caption; LoginCaption speaks the language in use
     LoginWindow window;
     LoginPage page;
 };
@@ -48,6 +48,7 @@ struct LoginRequest {
 std::span<const LoginItem> LoginItems();
 // nullptr for a command that is no login item.
 const LoginItem* FindLoginItem(int commandId);
+QString LoginCaption(const LoginItem& item);
 
 // The page the item's window opens first. The typed address counts without
 // surrounding white space. For the QQ item: the QQ Zone home page when

@@ -8,6 +8,7 @@
 #include "cli/usage.h"
 #include "core/catalogue.h"
 #include "net/versiontext.h"
+#include "settings/language.h"
 #include "settings/workfolder.h"
 
 #include <QDir>
@@ -36,7 +37,23 @@ bool readNumber(const ParsedOptions& options, const char* name, int min, int max
     return true;
 }
 
+bool readLanguage(const ParsedOptions& options, QString& error) {
+    std::optional<Language> chosen;
+    if (options.has(QStringLiteral("lang"))) {
+        chosen = ParseLanguage(options.value(QStringLiteral("lang")));
+        if (!chosen) {
+            error = QStringLiteral("option '--lang' wants zh or en, not '%1'")
+                        .arg(options.value(QStringLiteral("lang")));
+            return false;
+        }
+    }
+    UseLanguage(PickLanguage(chosen, std::nullopt));
+    return true;
+}
+
 bool readGlobals(const CommandLine& line, CliContext& context, QString& error) {
+    if (!readLanguage(line.options, error))
+        return false;
     context.args = line.args;
     context.options = line.options;
     const int lastSubType = static_cast<int>(qqSubTypeEntries().size()) - 1;

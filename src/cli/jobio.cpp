@@ -8,6 +8,7 @@
 #include "jobs/downloadjob.h"
 #include "jobs/listjob.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <atomic>

@@ -22,6 +22,8 @@ constexpr std::array kGlobalOptions = {
     OptionSpec{"yes", nullptr, false, "answer yes to every question a job asks"},
     OptionSpec{"no", nullptr, false, "answer no to every question a job asks (the default)"},
     OptionSpec{"quiet", nullptr, false, "no progress lines on stderr"},
+    OptionSpec{"lang", "zh|en", false,
+               "the language of the messages; default: the desktop's (zh* Chinese, else English)"},
     OptionSpec{"help", nullptr, false, "show this help, or a command's help after it"},
     OptionSpec{"version", nullptr, false, "show the version and the libraries' versions"},
 };

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/albumrow.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 QString AlbumCountText(qint32 photoCount) {
     if (photoCount == -1)
-        return QStringLiteral("未知");
+        return QStringLiteral(QT_TRANSLATE_NOOP("phodex::AlbumRow", "未知"));
     // "%4u": a negative count other than -1 shows as its unsigned value.
     return QStringLiteral("%1").arg(quint32(photoCount), 4);
 }
@@ -14,12 +16,16 @@ QString AlbumRemarkText(qint32 flags) {
     if (flags & kAlbumRemarkNumber)
         return QStringLiteral("%1").arg(quint32(flags) & 0x7FFFFFFFu, 8, 10, QLatin1Char('0'));
     if (flags & kAlbumEncrypted)
-        return QStringLiteral("加密相册");
+        return QStringLiteral(QT_TRANSLATE_NOOP("phodex::AlbumRow", "加密相册"));
     if (flags & kAlbumPrivate)
-        return QStringLiteral("私密相册");
+        return QStringLiteral(QT_TRANSLATE_NOOP("phodex::AlbumRow", "私密相册"));
     if (flags & kAlbumFriendsOnly)
-        return QStringLiteral("好友可见");
+        return QStringLiteral(QT_TRANSLATE_NOOP("phodex::AlbumRow", "好友可见"));
     return {};
+}
+
+QString ShownAlbumText(const QString& text) {
+    return QCoreApplication::translate("phodex::AlbumRow", text.toUtf8().constData());
 }
 
 AlbumRowTexts AlbumRowTextsFor(const AlbumInfo& album, int row) {

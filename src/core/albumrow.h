@@ -23,6 +23,9 @@ AlbumRowTexts AlbumRowTextsFor(const AlbumInfo& album, int row);
 
 QString AlbumCountText(qint32 photoCount);
 QString AlbumRemarkText(qint32 flags);
+// A count or remark text in the language in use, for showing; the texts
+// above stay as they are for the files and the machine readers.
+QString ShownAlbumText(const QString& text);
 
 // One album for machine readers: index (1-based), name, count (null when the
 // site did not tell), remark, key and cover.

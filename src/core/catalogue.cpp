@@ -1,33 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalogue.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace phodex {
 namespace {
 
-constexpr std::array<const char16_t*, kCategoryCount> kCaptions = {
-    u"QQ空间/QQ群/腾讯微博",
-    u"百度相册/贴吧",
-    u"网易相册",
-    u"人人网",
-    u"新浪相册/新浪微博",
-    u"Instagram",
-    u"POCO",
-    u"又拍",
-    u"51相册",
-    u"中关村在线(ZOL)",
-    u"PChome/豆瓣",
-    u"淘宝/天猫/1688/阿里巴巴/速卖通",
-    u"美空",
-    u"宝宝树",
-    u"太平洋电脑网",
-    u"虎扑",
-    u"京东/ZOL产品",
-    u"微商相册",
-    u"花瓣/堆糖",
-    u"LOFTER",
-    u"Topit",
+// Our names of the categories; the language in use is applied when they are shown.
+constexpr std::array<const char*, kCategoryCount> kCaptions = {
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "QQ空间/QQ群/腾讯微博"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "百度相册/贴吧"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "网易相册"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "人人网"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "新浪相册/新浪微博"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "Instagram"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "POCO"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "又拍"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "51相册"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "中关村在线(ZOL)"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "PChome/豆瓣"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "淘宝/天猫/1688/阿里巴巴/速卖通"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "美空"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "宝宝树"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "太平洋电脑网"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "虎扑"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "京东/ZOL产品"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "微商相册"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "花瓣/堆糖"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "LOFTER"),
+    QT_TRANSLATE_NOOP("phodex::Catalogue", "Topit"),
 };
 
 } // namespace
@@ -36,20 +39,22 @@ QString categoryCaption(Category category) {
     if (!isCatalogued(category)) {
         return {};
     }
-    return QString::fromUtf16(kCaptions[static_cast<std::size_t>(categoryIndex(category))]);
+    return QCoreApplication::translate(
+        "phodex::Catalogue", kCaptions[static_cast<std::size_t>(categoryIndex(category))]);
 }
 
 QStringList categoryCaptions() {
     QStringList captions;
-    for (const char16_t* caption : kCaptions) {
-        captions << QString::fromUtf16(caption);
+    for (const char* caption : kCaptions) {
+        captions << QCoreApplication::translate("phodex::Catalogue", caption);
     }
     return captions;
 }
 
 QStringList qqSubTypeEntries() {
-    return {QStringLiteral("QQ空间相册"), QStringLiteral("QQ群相册"),
-            QStringLiteral("腾讯微博相册")};
+    return {QCoreApplication::translate("phodex::Catalogue", "QQ空间相册"),
+            QCoreApplication::translate("phodex::Catalogue", "QQ群相册"),
+            QCoreApplication::translate("phodex::Catalogue", "腾讯微博相册")};
 }
 
 } // namespace phodex

@@ -4,6 +4,8 @@
 #include "core/jobcontext.h"
 #include "core/seams/jobobserver.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace phodex {
@@ -81,14 +83,16 @@ void RunList(ListContext& ctx, ListOp op, const QString& address) {
     if (const ListOperation& operation = ctx.env.sites.list(op))
         operation(ctx, address);
     else
-        ctx.env.observer.detailLine(QStringLiteral("暂不支持获取这个网站的相册"));
+        ctx.env.observer.detailLine(
+            QCoreApplication::translate("phodex::Core", "暂不支持获取这个网站的相册"));
 }
 
 void RunPictures(PictureContext& ctx, PictureOp op, int albumIndex) {
     if (const PictureOperation& operation = ctx.env.sites.picture(op))
         operation(ctx, albumIndex);
     else
-        ctx.env.observer.detailLine(QStringLiteral("暂不支持下载这个网站的图片"));
+        ctx.env.observer.detailLine(
+            QCoreApplication::translate("phodex::Core", "暂不支持下载这个网站的图片"));
 }
 
 } // namespace phodex

@@ -7,6 +7,7 @@
 #include "net/failure.h"
 #include "net/pacer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -135,7 +136,9 @@ bool WatchProgress(WorkQueue& queue, std::atomic<bool>& stop, JobObserver& obser
 } // namespace
 
 QString ProgressText(int done, int total) {
-    return QStringLiteral("已下载%1/%2......").arg(done).arg(total);
+    return QCoreApplication::translate("phodex::Download", "已下载%1/%2......")
+        .arg(done)
+        .arg(total);
 }
 
 DownloadOutcome DownloadManager(const CDownList& list, const DownloadParams& params,

@@ -5,6 +5,7 @@
 #include "core/session.h"
 #include "settings/record.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace phodex {
@@ -32,7 +33,8 @@ struct DownloadOutcome {
 inline QString WriteFailureMessage(const DownloadOutcome& outcome) {
     return outcome.writeFailure.isEmpty()
                ? QString()
-               : QStringLiteral("无法保存图片：%1").arg(outcome.writeFailure);
+               : QCoreApplication::translate("phodex::Download", "无法保存图片：%1")
+                     .arg(outcome.writeFailure);
 }
 
 // Downloads every picture of `list` into list.folder with at most

@@ -12,13 +12,14 @@
 namespace phodex {
 
 struct OptionItem {
-    std::uint16_t flag; // the optionFlags bit
-    int menuId;         // the menu command that flips it
-    const char16_t* caption;
+    std::uint16_t flag;  // the optionFlags bit
+    int menuId;          // the menu command that flips it
+    const char* caption; // the Chinese caption; OptionCaption speaks the language in use
 };
 
 // In the order the options menu lists them.
 std::span<const OptionItem> OptionItems();
+QString OptionCaption(const OptionItem& item);
 
 // The flags after the user flipped `flag`. Setting one of the two shop
 // options clears the other; every other option just flips.

@@ -12,6 +12,8 @@
 #include "settings/makefolder.h"
 #include "text/componentlimit.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 QString UniquePictureName(const QString& stem, const QString& ext, const QStringList& names) {
@@ -128,7 +130,8 @@ void DownloadJobContext::addPicture(QString& url, const QString& title, const QS
     m_list.urls.append(url);
     m_list.names.append(name);
     m_list.headers.append(headers);
-    env.observer.detailLine(QStringLiteral("已获取到%1张图片信息").arg(m_list.urls.size()));
+    env.observer.detailLine(QCoreApplication::translate("phodex::Jobs", "已获取到%1张图片信息")
+                                .arg(m_list.urls.size()));
     if (profile().HasOption(kOptionTitleFile))
         appendTitle(naming.albumName, title);
 }

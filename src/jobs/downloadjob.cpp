@@ -10,12 +10,14 @@
 #include "settings/extension.h"
 #include "settings/makefolder.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kNoSavePath = QStringLiteral("请先设置保存路径");
-const QString kBadSavePath = QStringLiteral("请检测设置的保存路径是否有误");
+constexpr char kNoSavePath[] = QT_TRANSLATE_NOOP("phodex::Jobs", "请先设置保存路径");
+constexpr char kBadSavePath[] = QT_TRANSLATE_NOOP("phodex::Jobs", "请检测设置的保存路径是否有误");
 
 } // namespace
 
@@ -86,7 +88,7 @@ std::optional<DownloadJobResult> DownloadJob::run(const DownloadJobRequest& requ
 std::optional<QString> DownloadJob::makeBasePath(const QString& savePath) {
     QString path = savePath.trimmed();
     if (path.isEmpty()) {
-        m_env.prompt.information(kNoSavePath);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kNoSavePath));
         return std::nullopt;
     }
     if (!path.endsWith(u'/'))
@@ -96,7 +98,7 @@ std::optional<QString> DownloadJob::makeBasePath(const QString& savePath) {
     const QString failed = MakeFolderPath(path, &cause);
     if (!failed.isEmpty()) {
         m_env.prompt.information(QStringLiteral("%1: %2").arg(failed, cause));
-        m_env.prompt.information(kBadSavePath);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kBadSavePath));
         return std::nullopt;
     }
     TouchFolder(path);
@@ -138,7 +140,7 @@ void DownloadJob::body(const DownloadJobRequest& request) {
 void DownloadJob::finish(DownloadJobContext& ctx, DownloadJobResult& result) {
     Session& s = m_env.session;
     result.stopped = result.stopped || s.downState.load() == kDownStopRequested;
-    m_env.observer.statusLine(QStringLiteral("下载完毕"));
+    m_env.observer.statusLine(QCoreApplication::translate("phodex::Jobs", "下载完毕"));
     m_env.observer.detailLine(QString());
     if (result.pictures > 0 && ctx.profile().HasOption(kOptionOpenFolder))
         m_env.shell.openFolder(result.folder);

@@ -10,12 +10,15 @@
 #include "jobs/downloadjobmarker.h"
 #include "net/pacer.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kNoAlbumTicked = QStringLiteral("请先勾选要下载的相册");
-const QString kDownloadAfterStop = QStringLiteral("已获取到%1张图片信息，是否下载这些图片？");
+constexpr char kNoAlbumTicked[] = QT_TRANSLATE_NOOP("phodex::Jobs", "请先勾选要下载的相册");
+constexpr char kDownloadAfterStop[] =
+    QT_TRANSLATE_NOOP("phodex::Jobs", "已获取到%1张图片信息，是否下载这些图片？");
 
 } // namespace
 
@@ -30,7 +33,7 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
     result.albums = int(ticked.size());
     s.albums.setSelectedCount(result.albums);
     if (ticked.empty()) {
-        m_env.prompt.information(kNoAlbumTicked);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kNoAlbumTicked));
         return;
     }
     // One transfer at a time was asked for to spare the sites: each album is
@@ -45,7 +48,9 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
     for (size_t k = 0; k < ticked.size() && (k == 0 || s.downState.load() != kDownStopRequested);
          ++k) {
         m_env.observer.statusLine(
-            QStringLiteral("正在下载第%1/%2个图集").arg(k + 1).arg(ticked.size()));
+            QCoreApplication::translate("phodex::Jobs", "正在下载第%1/%2个图集")
+                .arg(k + 1)
+                .arg(ticked.size()));
         m_env.observer.detailLine(QStringLiteral("......"));
         m_env.observer.albumStarted(int(k) + 1, int(ticked.size()), ctx.album(ticked[k]).name);
         std::unique_ptr<ListedAlbum> next = lister.take(k);
@@ -87,8 +92,9 @@ void DownloadJob::runAlbum(ListedAlbum& album, AlbumLister& lister, Progress& pr
 bool DownloadJob::keepAfterStop(Progress& progress, int listed) {
     if (!progress.askedAfterStop) {
         progress.askedAfterStop = true;
-        progress.downloadAfterStop = m_env.prompt.askYesNo(kDownloadAfterStop.arg(listed),
-                                                           QString::fromUtf16(kPromptCaption));
+        progress.downloadAfterStop = m_env.prompt.askYesNo(
+            QCoreApplication::translate("phodex::Jobs", kDownloadAfterStop).arg(listed),
+            PromptCaption());
     }
     return progress.downloadAfterStop;
 }
@@ -97,7 +103,7 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
                                 DownloadJobResult& result) {
     Session& s = m_env.session;
     CDownList& list = ctx.downList();
-    m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
+    m_env.observer.detailLine(QCoreApplication::translate("phodex::Jobs", "已开始下载图片"));
     // The user chose to fetch what was listed when the stop came; a stop
     // that came after the listing keeps the flag up and ends these transfers.
     if (afterStop)

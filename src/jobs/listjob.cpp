@@ -11,12 +11,15 @@
 #include "settings/extension.h"
 #include "text/componentlimit.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kNoAddress = QStringLiteral("请先输入要获取相册的网址或QQ号");
-const QString kNoScheme = QStringLiteral("输入的网址无效，请输入以http://或https://开头的完整网址");
+constexpr char kNoAddress[] = QT_TRANSLATE_NOOP("phodex::Jobs", "请先输入要获取相册的网址或QQ号");
+constexpr char kNoScheme[] =
+    QT_TRANSLATE_NOOP("phodex::Jobs", "输入的网址无效，请输入以http://或https://开头的完整网址");
 
 // An owner or sub folder becomes one clean path component ending with "/".
 QString FolderLevel(QString text) {
@@ -80,7 +83,8 @@ ListStart ListJob::pressGetList(const ListJobRequest& request) {
     std::error_code error;
     if (!m_thread.start([this, request] { body(request); }, error)) {
         m_env.prompt.information(
-            QStringLiteral("无法启动获取相册的线程(错误号%1)").arg(error.value()));
+            QCoreApplication::translate("phodex::Jobs", "无法启动获取相册的线程(错误号%1)")
+                .arg(error.value()));
         s.listState = kListIdle;
         return ListStart::Failed;
     }
@@ -106,7 +110,7 @@ void ListJob::body(const ListJobRequest& request) {
     s.setAddressText(request.address);
     ListJobResult result;
     if (request.address.isEmpty()) {
-        m_env.prompt.information(kNoAddress);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kNoAddress));
         {
             std::lock_guard lock(m_resultMutex);
             m_result = result;
@@ -116,11 +120,11 @@ void ListJob::body(const ListJobRequest& request) {
         return;
     }
     observer.jobStateChanged(JobKind::List, kListRunning);
-    observer.albumCaption(QStringLiteral("相册列表"));
-    observer.statusLine(QStringLiteral("正在获取相册列表，请稍等..."));
+    observer.albumCaption(QCoreApplication::translate("phodex::Jobs", "相册列表"));
+    observer.statusLine(QCoreApplication::translate("phodex::Jobs", "正在获取相册列表，请稍等..."));
     observer.detailLine(QString());
     if (!hasWebScheme(request.address) && request.listType != Category::Qq) {
-        m_env.prompt.information(kNoScheme);
+        m_env.prompt.information(QCoreApplication::translate("phodex::Jobs", kNoScheme));
     } else {
         if (request.listType == Category::Qq && request.subTypeBox != kNoSubType)
             s.subType = request.subTypeBox;
@@ -161,8 +165,10 @@ void ListJob::epilogue(const QString& address, ListJobResult& result) {
     finishFolders();
     result.albumCount = s.albums.count();
     result.startAtOnce = s.startAtOnce.load();
-    observer.albumCaption(QStringLiteral("相册列表(共%1个)").arg(result.albumCount));
-    observer.statusLine(QStringLiteral("获取相册列表完成，共%1个").arg(result.albumCount));
+    observer.albumCaption(
+        QCoreApplication::translate("phodex::Jobs", "相册列表(共%1个)").arg(result.albumCount));
+    observer.statusLine(QCoreApplication::translate("phodex::Jobs", "获取相册列表完成，共%1个")
+                            .arg(result.albumCount));
     if (result.albumCount > 0)
         pushHistory(address, result);
     if (result.startAtOnce)

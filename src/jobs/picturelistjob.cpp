@@ -12,6 +12,8 @@
 #include "jobs/picturewalk.h"
 #include "net/cancel.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
@@ -90,15 +92,19 @@ bool PictureListJob::startExport(const std::vector<int>& albums, Category listTy
 void PictureListJob::runImport(const QStringList& addresses, const QString& folder,
                                const DownloadParams& params) {
     m_env.observer.statusLine(
-        QStringLiteral("正在下载导入的文件，共%1个网址").arg(addresses.size()));
-    m_env.observer.detailLine(QStringLiteral("已开始下载图片"));
+        QCoreApplication::translate("phodex::Jobs", "正在下载导入的文件，共%1个网址")
+            .arg(addresses.size()));
+    m_env.observer.detailLine(QCoreApplication::translate("phodex::Jobs", "已开始下载图片"));
     const CDownList list = MakeAddressDownload(addresses, folder);
     const DownloadOutcome outcome = DownloadManager(list, params, m_env.session, m_env.observer);
     if (!outcome.writeFailure.isEmpty())
         m_env.prompt.information(WriteFailureMessage(outcome));
-    end(outcome.stopped
-            ? QStringLiteral("下载已终止，已下载%1/%2").arg(outcome.saved).arg(outcome.total)
-            : QStringLiteral("下载完毕，已下载%1/%2").arg(outcome.saved).arg(outcome.total));
+    end(outcome.stopped ? QCoreApplication::translate("phodex::Jobs", "下载已终止，已下载%1/%2")
+                              .arg(outcome.saved)
+                              .arg(outcome.total)
+                        : QCoreApplication::translate("phodex::Jobs", "下载完毕，已下载%1/%2")
+                              .arg(outcome.saved)
+                              .arg(outcome.total));
 }
 
 QStringList PictureListJob::ListAlbumPictures(const JobEnv& env, Category listType,
@@ -116,17 +122,22 @@ void PictureListJob::runExport(const std::vector<int>& albums, Category listType
         if (m_env.session.downState.load() == kDownStopRequested)
             break;
         m_env.observer.statusLine(
-            QStringLiteral("正在获取第%1/%2个图集的图片网址").arg(k + 1).arg(albums.size()));
+            QCoreApplication::translate("phodex::Jobs", "正在获取第%1/%2个图集的图片网址")
+                .arg(k + 1)
+                .arg(albums.size()));
         urls += ListAlbumPictures(m_env, listType, albums[k]);
-        m_env.observer.detailLine(QStringLiteral("已获取到%1张图片信息").arg(urls.size()));
+        m_env.observer.detailLine(
+            QCoreApplication::translate("phodex::Jobs", "已获取到%1张图片信息").arg(urls.size()));
     }
     const bool stopped = m_env.session.downState.load() == kDownStopRequested;
     if (!WriteDownloadList(path, urls))
-        end(QStringLiteral("无法写入文件%1").arg(path));
+        end(QCoreApplication::translate("phodex::Jobs", "无法写入文件%1").arg(path));
     else if (stopped)
-        end(QStringLiteral("导出已终止，已写入%1个图片网址").arg(urls.size()));
+        end(QCoreApplication::translate("phodex::Jobs", "导出已终止，已写入%1个图片网址")
+                .arg(urls.size()));
     else
-        end(QStringLiteral("导出完毕，共%1个图片网址").arg(urls.size()));
+        end(QCoreApplication::translate("phodex::Jobs", "导出完毕，共%1个图片网址")
+                .arg(urls.size()));
 }
 
 } // namespace phodex

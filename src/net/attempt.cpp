@@ -8,6 +8,8 @@
 #include "net/hop.h"
 #include "net/thismachine.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
@@ -52,7 +54,9 @@ bool runAttempt(CUrlResponse& response, const CUrlRequest& request, int flags, P
     response.gzip = false;
     std::optional<Hop::Target> target = firstTarget(request);
     if (!target) {
-        noteFailure(request.url, QStringLiteral("网址解析出错：%1").arg(request.url));
+        noteFailure(
+            request.url,
+            QCoreApplication::translate("phodex::Net", "网址解析出错：%1").arg(request.url));
         return false;
     }
     const std::shared_ptr<const AppliedNetConfig> config = appliedNetConfig();

@@ -6,6 +6,8 @@
 #include "net/headerblock.h"
 #include "net/partfile.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 BodySink::BodySink(const CUrlRequest& request, CUrlResponse& response, PartFile* file)
@@ -78,7 +80,8 @@ BodySink::Take BodySink::take(const char* data, qsizetype size) {
     if (!m_file)
         return takeInMemory(data, size);
     if (!m_file->write(data, size)) {
-        m_failure = QStringLiteral("写入文件失败: %1").arg(m_file->error());
+        m_failure =
+            QCoreApplication::translate("phodex::Net", "写入文件失败: %1").arg(m_file->error());
         noteWriteFailure(m_file->finalPath(), m_file->error());
         return Take::Failed;
     }

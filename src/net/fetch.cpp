@@ -8,6 +8,8 @@
 #include "net/pacer.h"
 #include "net/partfile.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace phodex {
@@ -23,7 +25,8 @@ std::unique_ptr<PartFile> partFileFor(const CUrlRequest& request) {
 bool commit(PartFile* file) {
     if (!file || file->commit())
         return true;
-    noteFailure(file->finalPath(), QStringLiteral("写入文件失败: %1").arg(file->error()));
+    noteFailure(file->finalPath(),
+                QCoreApplication::translate("phodex::Net", "写入文件失败: %1").arg(file->error()));
     if (file->diskFailed())
         noteWriteFailure(file->finalPath(), file->error());
     return false;

@@ -9,8 +9,13 @@ namespace phodex {
 
 namespace {
 
-const char16_t* const kHeaders[AlbumGridModel::kListColumns] = {u"序号", u"名称", u"数量",
-                                                                u"备注", u"",     u""};
+const char* const kHeaders[AlbumGridModel::kListColumns] = {
+    QT_TRANSLATE_NOOP("phodex::AlbumGridModel", "序号"),
+    QT_TRANSLATE_NOOP("phodex::AlbumGridModel", "名称"),
+    QT_TRANSLATE_NOOP("phodex::AlbumGridModel", "数量"),
+    QT_TRANSLATE_NOOP("phodex::AlbumGridModel", "备注"),
+    "",
+    ""};
 
 } // namespace
 
@@ -165,6 +170,9 @@ QVariant AlbumGridModel::data(const QModelIndex& index, int role) const {
     const bool tickCell = m_mode == Mode::Thumbnails || index.column() == 0;
     switch (role) {
     case Qt::DisplayRole:
+        // The count and the remark are the program's words, not the site's.
+        if (m_mode == Mode::List && (index.column() == 2 || index.column() == 3))
+            return ShownAlbumText(cellText(e, index.column()));
         return cellText(e, index.column());
     case Qt::ToolTipRole:
         return m_mode == Mode::Thumbnails || index.column() == 1
@@ -192,7 +200,7 @@ QVariant AlbumGridModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (section < 0 || section >= kListColumns)
         return {};
-    return QString::fromUtf16(kHeaders[section]);
+    return tr(kHeaders[section]);
 }
 
 Qt::ItemFlags AlbumGridModel::flags(const QModelIndex& index) const {

@@ -21,7 +21,10 @@ bool ParseAppOptions(const QStringList& arguments, AppOptions& options, QString&
                                   QStringLiteral("Show the options."));
     const QCommandLineOption version(QStringLiteral("version"),
                                      QStringLiteral("Show the version."));
-    parser.addOptions({workDir, connectTo, caFile, help, version});
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Speak LANG: zh (Chinese) or en (English)."),
+                                      QStringLiteral("LANG"));
+    parser.addOptions({workDir, connectTo, caFile, language, help, version});
     if (!parser.parse(QStringList{QStringLiteral("phodex")} + arguments)) {
         error = parser.errorText();
         return false;
@@ -30,6 +33,14 @@ bool ParseAppOptions(const QStringList& arguments, AppOptions& options, QString&
         error =
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
         return false;
+    }
+    if (parser.isSet(language)) {
+        options.language = ParseLanguage(parser.value(language));
+        if (!options.language) {
+            error = QStringLiteral("option '--lang' wants zh or en, not '%1'")
+                        .arg(parser.value(language));
+            return false;
+        }
     }
     options.workDir = parser.value(workDir);
     options.net.connectTo = parser.values(connectTo);

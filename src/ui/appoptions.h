@@ -2,6 +2,7 @@
 #pragma once
 
 #include "net/netconfig.h"
+#include "settings/language.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct AppOptions {
     NetConfig net;
     bool help = false;    // -h, --help: print AppUsageText() and end
     bool version = false; // --version
+    std::optional<Language> language; // --lang; else the saved choice or the desktop's
 };
 
 // arguments without the program name; false with error (one line) on an

@@ -37,6 +37,9 @@ constexpr int FileTools = 32807;     // "文件处理"
 constexpr int ImportList = 32811;    // "导入下载文件并开始下载"
 constexpr int ExportList = 32809;    // "导出下载文件"
 constexpr int ExportThunder = 32810; // "导出迅雷下载列表"
+// The language of the next start.
+constexpr int LanguageChinese = 32830;
+constexpr int LanguageEnglish = 32831;
 } // namespace Command
 
 } // namespace phodex

@@ -16,19 +16,19 @@ CDlgDownSet::CDlgDownSet(const DownloadParams& params, DialogPrompt& prompt, QWi
     : QDialog(parent), m_params(params), m_prompt(prompt), m_threads(new QLineEdit(this)),
       m_timeout(new QLineEdit(this)), m_minSize(new QLineEdit(this)),
       m_maxSize(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("设置"));
-    auto* group = new QGroupBox(QStringLiteral("下载参数设置"), this);
+    setWindowTitle(tr("设置"));
+    auto* group = new QGroupBox(tr("下载参数设置"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(QStringLiteral("线程数(1~15)："), m_threads);
-    form->addRow(QStringLiteral("超时(S, >=10)："), m_timeout);
-    form->addRow(QStringLiteral("图片最小值(K)："), m_minSize);
-    form->addRow(QStringLiteral("图片最大值(K)："), m_maxSize);
+    form->addRow(tr("线程数(1~15)："), m_threads);
+    form->addRow(tr("超时(S, >=10)："), m_timeout);
+    form->addRow(tr("图片最小值(K)："), m_minSize);
+    form->addRow(tr("图片最大值(K)："), m_maxSize);
     m_threads->setText(QString::number(params.threads));
     m_timeout->setText(QString::number(params.timeoutSeconds));
     m_minSize->setText(QString::number(params.minSizeKb));
     m_maxSize->setText(QString::number(params.maxSizeKb));
 
-    auto* ok = new QPushButton(QStringLiteral("确 定"), this);
+    auto* ok = new QPushButton(tr("确 定"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CDlgDownSet::confirm);
@@ -54,7 +54,7 @@ void CDlgDownSet::confirm() {
     typed.maxSizeKb = FieldValue(m_maxSize->text());
     // Minimum and maximum are not compared: 0 means no limit.
     if (!IsValid(typed)) {
-        m_prompt.information(QStringLiteral("参数错误"));
+        m_prompt.information(tr("参数错误"));
         return;
     }
     m_params = typed;

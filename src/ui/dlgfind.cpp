@@ -18,17 +18,16 @@ namespace phodex {
 CDlgFind::CDlgFind(Mode mode, DialogPrompt& prompt, QWidget* parent)
     // A tool window, not a popup: a popup would close at the first click elsewhere.
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), m_mode(mode), m_prompt(prompt),
-      m_keyword(new QLineEdit(this)), m_case(new QCheckBox(QStringLiteral("区分大小写"), this)),
-      m_wholeWord(new QCheckBox(QStringLiteral("全字匹配"), this)),
-      m_previous(new QPushButton(QStringLiteral("上一个"), this)),
-      m_default(new QPushButton(this)) {
+      m_keyword(new QLineEdit(this)), m_case(new QCheckBox(tr("区分大小写"), this)),
+      m_wholeWord(new QCheckBox(tr("全字匹配"), this)),
+      m_previous(new QPushButton(tr("上一个"), this)), m_default(new QPushButton(this)) {
     auto* close = new QToolButton(this);
     close->setText(QStringLiteral("×"));
     close->setAutoRaise(true);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("<b>相册搜索</b>"), this), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("<b>相册搜索</b>"), this), 0, 0, 1, 3);
     grid->addWidget(close, 0, 3, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("关键字:"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("关键字:"), this), 1, 0);
     grid->addWidget(m_keyword, 1, 1, 1, 3);
     grid->addWidget(m_case, 2, 0, 1, 2);
     grid->addWidget(m_wholeWord, 2, 2, 1, 2);
@@ -39,7 +38,7 @@ CDlgFind::CDlgFind(Mode mode, DialogPrompt& prompt, QWidget* parent)
     m_case->setVisible(find);
     m_wholeWord->setVisible(find);
     m_previous->setVisible(find);
-    m_default->setText(find ? QStringLiteral("下一个") : QStringLiteral("筛选"));
+    m_default->setText(find ? tr("下一个") : tr("筛选"));
     connect(close, &QToolButton::clicked, this, &CDlgFind::closeBox);
     connect(m_previous, &QPushButton::clicked, this, &CDlgFind::findPrevious);
     if (find)
@@ -80,7 +79,7 @@ void CDlgFind::find(SearchDirection direction) {
     SearchOptions options;
     options.keyword = keyword();
     if (options.keyword.isEmpty()) {
-        m_prompt.information(QStringLiteral("关键字不能为空"));
+        m_prompt.information(tr("关键字不能为空"));
         return;
     }
     options.caseSensitive = m_case->isChecked();

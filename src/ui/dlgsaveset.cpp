@@ -50,14 +50,13 @@ CDlgSaveSet::CDlgSaveSet(const NamingProfile& profile, DialogPrompt& prompt, QWi
       m_replaceTo(TextEdit(profile.replaceTo, this)),
       m_folderPrefix(TextEdit(profile.folderPrefix, this)),
       m_folderSuffix(TextEdit(profile.folderSuffix, this)), m_nameBase(nullptr),
-      m_folderMode(nullptr),
-      m_help(new QLabel(QStringLiteral("<a href=\"#\">前后缀说明</a>"), this)) {
-    setWindowTitle(QStringLiteral("设置"));
+      m_folderMode(nullptr), m_help(new QLabel(tr("<a href=\"#\">前后缀说明</a>"), this)) {
+    setWindowTitle(tr("设置"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileGroup());
     layout->addWidget(replaceRow());
     layout->addWidget(folderGroup());
-    auto* ok = new QPushButton(QStringLiteral("确 定"), this);
+    auto* ok = new QPushButton(tr("确 定"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     auto* bottom = new QHBoxLayout;
@@ -70,14 +69,13 @@ CDlgSaveSet::CDlgSaveSet(const NamingProfile& profile, DialogPrompt& prompt, QWi
 }
 
 QWidget* CDlgSaveSet::fileGroup() {
-    auto* group = new QGroupBox(QStringLiteral("文件名"), this);
+    auto* group = new QGroupBox(tr("文件名"), this);
     auto* row = new QHBoxLayout(group);
-    row->addWidget(new QLabel(QStringLiteral("前缀"), group));
+    row->addWidget(new QLabel(tr("前缀"), group));
     row->addWidget(m_filePrefix);
     m_nameBase =
-        RadioGroup({QStringLiteral("描述"), QStringLiteral("序号"), QStringLiteral("网址")},
-                   int(m_profile.nameBase), row, group);
-    row->addWidget(new QLabel(QStringLiteral("后缀"), group));
+        RadioGroup({tr("描述"), tr("序号"), tr("网址")}, int(m_profile.nameBase), row, group);
+    row->addWidget(new QLabel(tr("后缀"), group));
     row->addWidget(m_fileSuffix);
     return group;
 }
@@ -87,19 +85,18 @@ QWidget* CDlgSaveSet::replaceRow() {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_replaceFrom);
-    row->addWidget(new QLabel(QStringLiteral("替换为"), box));
+    row->addWidget(new QLabel(tr("替换为"), box));
     row->addWidget(m_replaceTo);
     return box;
 }
 
 QWidget* CDlgSaveSet::folderGroup() {
-    auto* group = new QGroupBox(QStringLiteral("相册路径(相册名)"), this);
+    auto* group = new QGroupBox(tr("相册路径(相册名)"), this);
     auto* row = new QHBoxLayout(group);
-    row->addWidget(new QLabel(QStringLiteral("前缀"), group));
+    row->addWidget(new QLabel(tr("前缀"), group));
     row->addWidget(m_folderPrefix);
-    m_folderMode = RadioGroup({QStringLiteral("相册名"), QStringLiteral("无")},
-                              int(m_profile.folderMode), row, group);
-    row->addWidget(new QLabel(QStringLiteral("后缀"), group));
+    m_folderMode = RadioGroup({tr("相册名"), tr("无")}, int(m_profile.folderMode), row, group);
+    row->addWidget(new QLabel(tr("后缀"), group));
     row->addWidget(m_folderSuffix);
     return group;
 }
@@ -122,18 +119,16 @@ void CDlgSaveSet::confirm() {
 }
 
 QString CDlgSaveSet::HelpText() {
-    return QStringLiteral(
-               "前缀和后缀分别加在图片自己的文件名前面和后面。例如前缀为空、后缀为_com时，"
-               "图片abc.jpg保存为abc_com.jpg\n") +
-           QStringLiteral("再如前缀为my_、后缀为_com时，图片abc.jpg保存为my_abc_com.jpg\n") +
-           QStringLiteral("相册名那里前后缀一样\n同时，支持转义字符，当前后缀中含有转义字符时，"
-                          "程序会将转义字符转换为转义字符所表示的字符串\n") +
-           QStringLiteral("转义字符如下（问号为英文的问号，相册名的转义字符只支持?1,?3,?9）：\n") +
-           QStringLiteral(
-               "?1:相册名称\n?2:图片在相册中的序号\n?3:相册在列表中的序号(格式为：1,2,3...)\n?4:"
-               "相册在列表中的序号(倒序)\n?5:相册创建时间(仅QQ群相册有效)\n?6:选中的相册数\n?"
-               "7:总共的相册数(选中的+未选中的)\n?9:相册在列表中的序号(格式为：0001,0002,0003..."
-               ")\n?A:图片在相册中的序号(格式为：0001,0002,0003...)\n");
+    return tr("前缀和后缀分别加在图片自己的文件名前面和后面。例如前缀为空、后缀为_com时，"
+              "图片abc.jpg保存为abc_com.jpg\n") +
+           tr("再如前缀为my_、后缀为_com时，图片abc.jpg保存为my_abc_com.jpg\n") +
+           tr("相册名那里前后缀一样\n同时，支持转义字符，当前后缀中含有转义字符时，"
+              "程序会将转义字符转换为转义字符所表示的字符串\n") +
+           tr("转义字符如下（问号为英文的问号，相册名的转义字符只支持?1,?3,?9）：\n") +
+           tr("?1:相册名称\n?2:图片在相册中的序号\n?3:相册在列表中的序号(格式为：1,2,3...)\n?4:"
+              "相册在列表中的序号(倒序)\n?5:相册创建时间(仅QQ群相册有效)\n?6:选中的相册数\n?"
+              "7:总共的相册数(选中的+未选中的)\n?9:相册在列表中的序号(格式为：0001,0002,0003..."
+              ")\n?A:图片在相册中的序号(格式为：0001,0002,0003...)\n");
 }
 
 } // namespace phodex

@@ -24,7 +24,7 @@ MessageBoxPrompt::~MessageBoxPrompt() {
 }
 
 void MessageBoxPrompt::information(const QString& text) {
-    ask(false, text, QString::fromUtf16(kPromptCaption));
+    ask(false, text, PromptCaption());
 }
 
 bool MessageBoxPrompt::askYesNo(const QString& text, const QString& caption) {

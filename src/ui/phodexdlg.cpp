@@ -56,7 +56,7 @@ CPhodexDlg::CPhodexDlg(const WindowSetup& setup)
       m_observer(new GuiJobObserver) {
     m_observer->setParent(this);
     m_session.workDir = setup.locations.workDir;
-    setWindowTitle(QStringLiteral("Varnel多功能Albrio"));
+    setWindowTitle(tr("Varnel多功能Albrio"));
     setAcceptDrops(true);
     setCentralWidget(buildControls());
     if (setup.browserEnv && setup.browserEnv->usable())
@@ -100,9 +100,9 @@ QWidget* CPhodexDlg::buildAddressRow() {
     m_category->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_subType = new QComboBox(row);
     m_address = new HistoryCombo(row);
-    m_address->lineEdit()->setPlaceholderText(QStringLiteral("相册网址或QQ号"));
-    m_getList = new QPushButton(QStringLiteral("获取相册"), row);
-    m_download = new QPushButton(QStringLiteral("下载"), row);
+    m_address->lineEdit()->setPlaceholderText(tr("相册网址或QQ号"));
+    m_getList = new QPushButton(tr("获取相册"), row);
+    m_download = new QPushButton(tr("下载"), row);
     m_download->setEnabled(false);
     layout->addWidget(m_category);
     layout->addWidget(m_subType);
@@ -127,9 +127,9 @@ QWidget* CPhodexDlg::buildSaveRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     m_savePath = new HistoryCombo(row);
-    m_setFolder = new QPushButton(QStringLiteral("设置"), row);
-    m_openFolder = new QPushButton(QStringLiteral("打开"), row);
-    layout->addWidget(new QLabel(QStringLiteral("保存路径:"), row));
+    m_setFolder = new QPushButton(tr("设置"), row);
+    m_openFolder = new QPushButton(tr("打开"), row);
+    layout->addWidget(new QLabel(tr("保存路径:"), row));
     layout->addWidget(m_savePath, 1);
     layout->addWidget(m_setFolder);
     layout->addWidget(m_openFolder);
@@ -142,14 +142,14 @@ QWidget* CPhodexDlg::buildSaveRow() {
 }
 
 QWidget* CPhodexDlg::buildAlbumGroup() {
-    m_albumGroup = new QGroupBox(QStringLiteral("相册列表"), this);
+    m_albumGroup = new QGroupBox(tr("相册列表"), this);
     auto* layout = new QVBoxLayout(m_albumGroup);
     m_grid = new AlbumGrid(m_albumGroup);
-    m_selectAll = new QCheckBox(QStringLiteral("全选"), m_albumGroup);
-    m_thumbBox = new QCheckBox(QStringLiteral("预览图"), m_albumGroup);
-    m_findLink = Link(QStringLiteral("查找"), m_albumGroup);
-    m_filterLink = Link(QStringLiteral("筛选"), m_albumGroup);
-    m_exportLink = Link(QStringLiteral("导出"), m_albumGroup);
+    m_selectAll = new QCheckBox(tr("全选"), m_albumGroup);
+    m_thumbBox = new QCheckBox(tr("预览图"), m_albumGroup);
+    m_findLink = Link(tr("查找"), m_albumGroup);
+    m_filterLink = Link(tr("筛选"), m_albumGroup);
+    m_exportLink = Link(tr("导出"), m_albumGroup);
     auto* tools = new QHBoxLayout;
     tools->addWidget(m_selectAll);
     tools->addWidget(m_thumbBox);

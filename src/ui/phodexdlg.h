@@ -6,6 +6,7 @@
 #include "core/seams/shell.h"
 #include "core/session.h"
 #include "core/siteselector.h"
+#include "settings/language.h"
 #include "settings/workfolder.h"
 #include "ui/albumgridmodel.h"
 #include "ui/dialogprompt.h"
@@ -136,6 +137,8 @@ private:
     void buildLoginMenu();
     void buildSettingsMenu();
     void buildHelpMenus();
+    void buildLanguageMenu(QMenu* menu);
+    void chooseLanguage(Language language);
     void refreshOptionItems();
     void showAbout();
 

@@ -17,8 +17,7 @@
 namespace phodex {
 
 void CPhodexDlg::chooseSaveFolder() {
-    const QString folder =
-        m_prompt.chooseFolder(QStringLiteral("请选择文件保存目录："), m_savePath->text());
+    const QString folder = m_prompt.chooseFolder(tr("请选择文件保存目录："), m_savePath->text());
     if (!folder.isEmpty())
         useSaveFolder(WithTrailingSlash(folder));
 }

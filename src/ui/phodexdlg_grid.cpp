@@ -117,7 +117,7 @@ void CPhodexDlg::finishRefill() {
 
 void CPhodexDlg::setThumbnailMode(bool on) {
     if (m_thumbJobState != 0) {
-        if (m_prompt.askYesNo(QStringLiteral("模式转换未完成,是否中断?"), QStringLiteral("提示"))) {
+        if (m_prompt.askYesNo(tr("模式转换未完成,是否中断?"), tr("提示"))) {
             m_thumbJobState = 2;
             m_loader->cancel();
             if (!m_loader->busy())
@@ -171,12 +171,10 @@ void CPhodexDlg::openFilter() {
 }
 
 void CPhodexDlg::exportCsv() {
-    m_prompt.information(
-        QStringLiteral("此导出为导出表格内容，如需下载图片，请点击右上角的 下载 按钮。"));
-    const bool withAddresses =
-        m_prompt.askYesNo(QStringLiteral("是否导出相册网址?"), QStringLiteral("选择"));
-    const QString path = m_prompt.chooseSaveFile(QStringLiteral("导出后，自行调整列宽(*.csv)"),
-                                                 QStringLiteral("csv"));
+    m_prompt.information(tr("此导出为导出表格内容，如需下载图片，请点击右上角的 下载 按钮。"));
+    const bool withAddresses = m_prompt.askYesNo(tr("是否导出相册网址?"), tr("选择"));
+    const QString path =
+        m_prompt.chooseSaveFile(tr("导出后，自行调整列宽(*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const AlbumGridModel& model = m_grid->albums();

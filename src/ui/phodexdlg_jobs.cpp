@@ -74,9 +74,9 @@ void CPhodexDlg::applyJobLook() {
     m_category->setEnabled(idle);
     m_subType->setEnabled(idle);
     m_address->setEnabled(idle);
-    m_getList->setText(list ? QStringLiteral("终止获取") : QStringLiteral("获取相册"));
+    m_getList->setText(list ? tr("终止获取") : tr("获取相册"));
     m_getList->setEnabled(!down && m_thumbJobState == 0);
-    m_download->setText(down ? QStringLiteral("终止下载") : QStringLiteral("下载"));
+    m_download->setText(down ? tr("终止下载") : tr("下载"));
     m_download->setEnabled(down || (!list && !m_session.albums.isEmpty()));
     m_savePath->setEnabled(!down);
     m_setFolder->setEnabled(!down);

@@ -15,26 +15,25 @@
 namespace phodex {
 
 void CPhodexDlg::importList() {
-    const QString file =
-        m_prompt.chooseOpenFile(QStringLiteral("下载文件(*.lst *.txt);;所有文件(*)"));
+    const QString file = m_prompt.chooseOpenFile(tr("下载文件(*.lst *.txt);;所有文件(*)"));
     if (file.isEmpty())
         return;
     QFile list(file);
     const QStringList addresses =
         list.open(QIODevice::ReadOnly) ? ReadAddressList(list.readAll()) : QStringList();
     if (addresses.isEmpty()) {
-        m_prompt.information(QStringLiteral("文件中没有图片网址：%1").arg(file));
+        m_prompt.information(tr("文件中没有图片网址：%1").arg(file));
         return;
     }
     const QString folder = WithTrailingSlash(m_savePath->text().trimmed());
     if (folder.isEmpty()) {
-        m_prompt.information(QStringLiteral("请先设置保存路径"));
+        m_prompt.information(tr("请先设置保存路径"));
         return;
     }
     const QString failed = MakeFolderPath(folder);
     if (!failed.isEmpty()) {
         m_prompt.information(failed);
-        m_prompt.information(QStringLiteral("请检测设置的保存路径是否有误"));
+        m_prompt.information(tr("请检测设置的保存路径是否有误"));
         return;
     }
     const Category listType = this->listType();
@@ -46,14 +45,13 @@ void CPhodexDlg::importList() {
 void CPhodexDlg::exportPictureList(int commandId) {
     const std::vector<int> albums = tickedAlbums();
     if (albums.empty()) {
-        m_prompt.information(QStringLiteral("请先勾选要导出的相册"));
+        m_prompt.information(tr("请先勾选要导出的相册"));
         return;
     }
     const bool thunder = commandId == Command::ExportThunder;
     const QString path =
-        thunder
-            ? m_prompt.chooseSaveFile(QStringLiteral("迅雷下载列表(*.txt)"), QStringLiteral("txt"))
-            : m_prompt.chooseSaveFile(QStringLiteral("下载文件(*.lst)"), QStringLiteral("lst"));
+        thunder ? m_prompt.chooseSaveFile(tr("迅雷下载列表(*.txt)"), QStringLiteral("txt"))
+                : m_prompt.chooseSaveFile(tr("下载文件(*.lst)"), QStringLiteral("lst"));
     if (path.isEmpty())
         return;
     // The pictures are listed by the site the albums came from.

@@ -5,6 +5,7 @@
 
 #include "browser/loginlauncher.h"
 #include "download/postprocessoptions.h"
+#include "settings/language.h"
 #include "settings/record.h"
 #include "ui/aboutdialog.h"
 #include "ui/commandids.h"
@@ -13,6 +14,7 @@
 #include "ui/historycombo.h"
 #include "ui/productpages.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,33 +47,33 @@ QAction* CPhodexDlg::addCommand(QMenu* menu, int id, const QString& caption) {
 void CPhodexDlg::buildMenus() {
     buildLoginMenu();
     buildSettingsMenu();
-    QMenu* io = menuBar()->addMenu(QStringLiteral("<导入/导出>"));
-    connect(addCommand(io, Command::ImportList, QStringLiteral("导入下载文件并开始下载")),
-            &QAction::triggered, this, &CPhodexDlg::importList);
-    connect(addCommand(io, Command::ExportList, QStringLiteral("导出下载文件")),
-            &QAction::triggered, this, [this] { exportPictureList(Command::ExportList); });
-    connect(addCommand(io, Command::ExportThunder, QStringLiteral("导出迅雷下载列表")),
-            &QAction::triggered, this, [this] { exportPictureList(Command::ExportThunder); });
+    QMenu* io = menuBar()->addMenu(tr("<导入/导出>"));
+    connect(addCommand(io, Command::ImportList, tr("导入下载文件并开始下载")), &QAction::triggered,
+            this, &CPhodexDlg::importList);
+    connect(addCommand(io, Command::ExportList, tr("导出下载文件")), &QAction::triggered, this,
+            [this] { exportPictureList(Command::ExportList); });
+    connect(addCommand(io, Command::ExportThunder, tr("导出迅雷下载列表")), &QAction::triggered,
+            this, [this] { exportPictureList(Command::ExportThunder); });
     buildHelpMenus();
 }
 
 void CPhodexDlg::buildLoginMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("<登录>"));
+    QMenu* menu = menuBar()->addMenu(tr("<登录>"));
     QAction* modeless = addCommand(menu, Command::LoginModeless,
-                                   QStringLiteral("登录方式1（如果登录失败，可勾选该项后再登录）"));
+                                   tr("登录方式1（如果登录失败，可勾选该项后再登录）"));
     modeless->setCheckable(true);
     modeless->setChecked(m_modelessLogin);
     connect(modeless, &QAction::toggled, this, [this](bool on) { m_modelessLogin = on; });
     menu->addSeparator();
     for (const LoginItem& item : LoginItems()) {
         const int id = item.commandId;
-        QAction* action = addCommand(menu, id, QString::fromUtf16(item.caption));
+        QAction* action = addCommand(menu, id, LoginCaption(item));
         connect(action, &QAction::triggered, this, [this, id] { openLogin(id); });
         // Without a browser (it could not start, or a test left it out) the
         // items are listed but cannot be chosen.
         if (!m_logins) {
             action->setEnabled(false);
-            action->setToolTip(QStringLiteral("浏览器组件不可用"));
+            action->setToolTip(tr("浏览器组件不可用"));
         }
     }
 }
@@ -88,17 +90,17 @@ void CPhodexDlg::openLogin(int commandId) {
 }
 
 void CPhodexDlg::buildSettingsMenu() {
-    m_settingsMenu = menuBar()->addMenu(QStringLiteral("<设置>"));
-    connect(addCommand(m_settingsMenu, Command::DownloadSettings, QStringLiteral("下载参数设置")),
+    m_settingsMenu = menuBar()->addMenu(tr("<设置>"));
+    connect(addCommand(m_settingsMenu, Command::DownloadSettings, tr("下载参数设置")),
             &QAction::triggered, this, &CPhodexDlg::openDownloadSettings);
-    connect(addCommand(m_settingsMenu, Command::NameSettings, QStringLiteral("文件名设置")),
+    connect(addCommand(m_settingsMenu, Command::NameSettings, tr("文件名设置")),
             &QAction::triggered, this, &CPhodexDlg::openNameSettings);
     m_settingsMenu->addSeparator();
     for (int id : kOptionMenuOrder) {
         const OptionItem* item = OptionByCommand(id);
         if (!item)
             continue;
-        QAction* action = addCommand(m_settingsMenu, id, QString::fromUtf16(item->caption));
+        QAction* action = addCommand(m_settingsMenu, id, OptionCaption(*item));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, id] { toggleOption(id); });
     }
@@ -107,23 +109,55 @@ void CPhodexDlg::buildSettingsMenu() {
 }
 
 void CPhodexDlg::buildHelpMenus() {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("<辅助功能>"));
-    connect(addCommand(tools, Command::FileTools, QStringLiteral("文件处理")), &QAction::triggered,
-            this, [this] { m_shell.openPage(QLatin1String(kFileToolsPage)); });
-    QMenu* help = menuBar()->addMenu(QStringLiteral("<帮助>"));
+    QMenu* tools = menuBar()->addMenu(tr("<辅助功能>"));
+    connect(addCommand(tools, Command::FileTools, tr("文件处理")), &QAction::triggered, this,
+            [this] { m_shell.openPage(QLatin1String(kFileToolsPage)); });
+    QMenu* help = menuBar()->addMenu(tr("<帮助>"));
     const std::pair<int, const char*> pages[] = {{Command::Manual, kManualPage},
                                                  {Command::SoftwareAdvice, kAdvicePage},
                                                  {Command::Feedback, kFeedbackPage}};
-    const QString captions[] = {QStringLiteral("使用说明"), QStringLiteral("软件咨询"),
-                                QStringLiteral("问题反馈")};
+    const QString captions[] = {tr("使用说明"), tr("软件咨询"), tr("问题反馈")};
     for (int i = 0; i < 3; ++i) {
         const QString page = QLatin1String(pages[i].second);
         connect(addCommand(help, pages[i].first, captions[i]), &QAction::triggered, this,
                 [this, page] { m_shell.openPage(page); });
     }
     help->addSeparator();
-    connect(addCommand(help, Command::About, QStringLiteral("版本信息")), &QAction::triggered, this,
+    connect(addCommand(help, Command::About, tr("版本信息")), &QAction::triggered, this,
             &CPhodexDlg::showAbout);
+    help->addSeparator();
+    buildLanguageMenu(help->addMenu(tr("界面语言")));
+}
+
+void CPhodexDlg::buildLanguageMenu(QMenu* menu) {
+    // Each language is named in itself, so that a reader of either finds it.
+    const std::pair<int, Language> items[] = {{Command::LanguageChinese, Language::Chinese},
+                                              {Command::LanguageEnglish, Language::English}};
+    auto* group = new QActionGroup(menu);
+    for (const auto& [id, language] : items) {
+        QAction* action = addCommand(menu, id,
+                                     language == Language::Chinese ? QStringLiteral("中文")
+                                                                   : QStringLiteral("English"));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+    }
+    const auto refresh = [this] {
+        const Language shown = SavedLanguage(m_session.workDir).value_or(CurrentLanguage());
+        m_actions.value(Command::LanguageChinese)->setChecked(shown == Language::Chinese);
+        m_actions.value(Command::LanguageEnglish)->setChecked(shown == Language::English);
+    };
+    connect(menu, &QMenu::aboutToShow, this, refresh);
+    refresh();
+}
+
+void CPhodexDlg::chooseLanguage(Language language) {
+    if (!SaveLanguage(m_session.workDir, language)) {
+        m_prompt.information(tr("无法保存界面语言的设置"));
+        return;
+    }
+    if (language != CurrentLanguage())
+        m_prompt.information(tr("界面语言将在下次启动时更换"));
 }
 
 void CPhodexDlg::refreshOptionItems() {

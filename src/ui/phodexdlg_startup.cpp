@@ -34,9 +34,8 @@ void CPhodexDlg::start() {
     chooseInitialSaveFolder();
     loadSettings();
     if (m_setup.splash) {
-        m_splash = new CSplashScreenEx(
-            QStringLiteral("正在启动，请稍等……\n\n启动完成后，输入相册网址或QQ号，"
-                           "点击“获取相册”即可列出相册。"));
+        m_splash = new CSplashScreenEx(tr("正在启动，请稍等……\n\n启动完成后，输入相册网址或QQ号，"
+                                          "点击“获取相册”即可列出相册。"));
         m_splash->showFading();
     }
     hide();

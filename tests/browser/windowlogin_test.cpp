@@ -88,7 +88,7 @@ TEST_F(WindowLogin, EveryLoginItemOpensItsWindowOnItsFirstPage) {
     Address()->setEditText(QStringLiteral("  ") + typed + QStringLiteral(" "));
     const LoginRequest request{typed, 0, QLatin1String(kProductHome)};
     for (const LoginItem& item : LoginItems()) {
-        SCOPED_TRACE(QString::fromUtf16(item.caption).toStdString());
+        SCOPED_TRACE(item.caption);
         QAction* action = window->action(item.commandId);
         ASSERT_NE(action, nullptr);
         ASSERT_TRUE(action->isEnabled());

@@ -31,7 +31,16 @@ protected:
         m_workDir = m_work.filePath(QStringLiteral("work"));
     }
 
-    RunResult run(const QStringList& arguments) { return runProgram(PHODEX_CLI, arguments); }
+    // lang: the desktop language the program finds (LANG); empty: the test's own.
+    RunResult run(const QStringList& arguments, const char* lang = nullptr) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (lang) {
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                environment.remove(QLatin1String(name));
+            environment.insert(QStringLiteral("LANG"), QLatin1String(lang));
+        }
+        return runProgram(PHODEX_CLI, arguments, environment);
+    }
 
     RunResult
     runProgram(const char* program, const QStringList& arguments,
@@ -48,10 +57,10 @@ protected:
         return result;
     }
 
-    RunResult runInWork(QStringList arguments) {
+    RunResult runInWork(QStringList arguments, const char* lang = nullptr) {
         arguments.prepend(m_workDir);
         arguments.prepend(QStringLiteral("--work-dir"));
-        return run(arguments);
+        return run(arguments, lang);
     }
 
     QTemporaryDir m_current;
@@ -185,6 +194,58 @@ TEST_F(Cli, AWorkFolderThatCannotBeMadeIsASetUpError) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.out.isEmpty());
     EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+}
+
+TEST_F(Cli, MessagesSpeakTheDesktopsLanguageUnlessLangChoosesOne) {
+    const QString chinese = QStringLiteral("0\tQQ空间/QQ群/腾讯微博");
+    const QString english = QStringLiteral("0\tQQ Zone/QQ groups/Tencent Weibo");
+    const struct {
+        const char* lang;
+        QStringList options;
+        const QString& firstLine;
+    } cases[] = {
+        {.lang = "zh_CN.UTF-8", .options = {}, .firstLine = chinese},
+        {.lang = "zh_TW.UTF-8", .options = {}, .firstLine = chinese},
+        {.lang = "en_US.UTF-8", .options = {}, .firstLine = english},
+        {.lang = "de_DE.UTF-8", .options = {}, .firstLine = english},
+        {.lang = "C", .options = {}, .firstLine = english},
+        {.lang = "en_US.UTF-8",
+         .options = {QStringLiteral("--lang"), QStringLiteral("zh")},
+         .firstLine = chinese},
+        {.lang = "zh_CN.UTF-8", .options = {QStringLiteral("--lang=en")}, .firstLine = english},
+    };
+    for (const auto& c : cases) {
+        const RunResult result =
+            runInWork(c.options + QStringList{QStringLiteral("sites")}, c.lang);
+        ASSERT_EQ(result.exitCode, 0) << c.lang << ": " << result.err.toStdString();
+        EXPECT_EQ(linesOf(result.out).value(0), c.firstLine) << c.lang;
+    }
+
+    const RunResult wrong =
+        runInWork({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("sites")});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_EQ(wrong.err, QStringLiteral("phodex-cli: option '--lang' wants zh or en, not 'fr'\n"));
+}
+
+TEST_F(Cli, EnglishReachesTheCommandsMessagesButNotTheirMachineOutput) {
+    const RunResult classify =
+        runInWork({QStringLiteral("classify"), QStringLiteral("https://weibo.com/u/1234567890")},
+                  "en_US.UTF-8");
+    EXPECT_EQ(classify.out, QStringLiteral("4\t-1\tSina albums/Sina Weibo\n"));
+
+    const RunResult refused =
+        runInWork({QStringLiteral("settings"), QStringLiteral("threads=16")}, "en_US.UTF-8");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, QStringLiteral("phodex-cli: Invalid settings\n"));
+    EXPECT_EQ(
+        runInWork({QStringLiteral("settings"), QStringLiteral("threads=16")}, "zh_CN.UTF-8").err,
+        QStringLiteral("phodex-cli: 参数错误\n"));
+
+    // The settings the command prints are for scripts: the same in every language.
+    const RunResult shown = runInWork({QStringLiteral("settings")}, "en_US.UTF-8");
+    EXPECT_EQ(shown.out, runInWork({QStringLiteral("settings")}, "zh_CN.UTF-8").out);
+    EXPECT_TRUE(linesOf(shown.out).contains(QStringLiteral("threads=5")))
+        << shown.out.toStdString();
 }
 
 TEST_F(Cli, HelpGoesToStdout) {

@@ -23,7 +23,8 @@ constexpr int kGiveUpMs = 60000;
 bool Listed(phodex::CPhodexDlg& window) {
     auto* getList = qobject_cast<QPushButton*>(window.control(phodex::Control::GetList));
     return window.session().listState.load() == phodex::kListIdle &&
-           !window.session().albums.isEmpty() && getList->text() == QStringLiteral("获取相册") &&
+           !window.session().albums.isEmpty() &&
+           getList->text() == QCoreApplication::translate("phodex::CPhodexDlg", "获取相册") &&
            window.grid()->albums().rowCount() > 0;
 }
 

@@ -10,6 +10,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 #include <QUrl>
 
@@ -22,9 +24,10 @@ namespace {
 constexpr int kPageFlags = kTextInflate;
 constexpr int kCallFlags = kTextInflate | kTextUtf8;
 
-const QString kBadAddress = QStringLiteral("输入网址有误，应该输入相册网址或首页网址");
-const QString kPrivateAlbum =
-    QStringLiteral("该相册为非公开,如果该相册为私密相册,登录帐号后重新获取相册列表可下载");
+constexpr char kBadAddress[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "输入网址有误，应该输入相册网址或首页网址");
+constexpr char kPrivateAlbum[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "该相册为非公开,如果该相册为私密相册,登录帐号后重新获取相册列表可下载");
 const QString kCallTail =
     QStringLiteral("&c0-param1=string%3A&c0-param2=string%3A&c0-param3="
                    "number%3A24881696&c0-param4=boolean%3Afalse&batchId=530377");
@@ -146,7 +149,7 @@ void NeteaseListAlbums(ListContext& ctx, const QString& address) {
     if (owner.isEmpty())
         owner = GetBetween(page, QStringLiteral("hostName : '"), QStringLiteral("'"));
     if (owner.isEmpty()) {
-        ctx.env.prompt.information(kBadAddress);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kBadAddress));
         return;
     }
     // The raw name goes into the requests (encoded); the folder gets a name
@@ -178,7 +181,7 @@ void NeteaseListAlbums(ListContext& ctx, const QString& address) {
 void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty()) {
-        ctx.env.prompt.information(kPrivateAlbum);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kPrivateAlbum));
         return;
     }
     const QString owner = ctx.session().textSlot(TextSlot::Third);

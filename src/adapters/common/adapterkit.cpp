@@ -10,6 +10,7 @@
 #include "net/pagetext.h"
 #include "text/escapes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
@@ -110,7 +111,8 @@ void ReportUnreadablePage(JobContext& ctx, const QString& text, int callSite) {
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(text.toUtf8());
     ctx.env.prompt.information(
-        QStringLiteral("获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
+        QCoreApplication::translate("phodex::Sites",
+                                    "获取信息出错(%1),请将程序目录下的log.err文件发给作者,以便修改")
             .arg(callSite));
 }
 

@@ -6,14 +6,17 @@
 #include "core/seams/browserbridge.h"
 #include "core/seams/userprompt.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 QString PrivateAlbumQuestion() {
-    return QStringLiteral("为非公开相册,是否进行验证？\n\n验证成功后请手动关闭验证框");
+    return QCoreApplication::translate("phodex::Sites",
+                                       "为非公开相册,是否进行验证？\n\n验证成功后请手动关闭验证框");
 }
 
 bool OfferPrivateAlbumLogin(JobContext& ctx, const QString& loginPage, const QString& question) {
-    if (!ctx.env.prompt.askYesNo(question, QString::fromUtf16(kPromptCaption)))
+    if (!ctx.env.prompt.askYesNo(question, PromptCaption()))
         return false;
     ctx.env.browser.loginAndWait(loginPage, 0);
     return true;

@@ -9,6 +9,7 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace phodex {
@@ -115,7 +116,8 @@ void ListDoubanPage(ListContext& ctx, const QString& address, DoubanPage kind) {
             album.name = owner;
         }
         if (owner.isEmpty()) {
-            ctx.env.prompt.information(kDoubanNoOwner);
+            ctx.env.prompt.information(
+                QCoreApplication::translate("phodex::Sites", kDoubanNoOwner));
             return;
         }
         SanitizeName(owner);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Douban: one photo album, or one film's stills, read from the site's pages.
@@ -19,7 +20,7 @@ void DoubanListMoviePhotos(ListContext& ctx, const QString& address);
 void DoubanListPhotos(PictureContext& ctx, int albumIndex);
 
 // What the user is told when an album page names no owner.
-inline const QString kDoubanNoOwner =
-    QStringLiteral("没有找到这个相册的主人,请确认网址是豆瓣相册的网址");
+inline constexpr char kDoubanNoOwner[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "没有找到这个相册的主人,请确认网址是豆瓣相册的网址");
 
 } // namespace phodex

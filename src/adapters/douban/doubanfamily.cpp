@@ -5,6 +5,8 @@
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 
+#include <QCoreApplication>
+
 // Douban: a photo album, or a film's stills; either starts at once.
 namespace phodex {
 
@@ -12,8 +14,8 @@ namespace {
 
 using namespace dispatch;
 
-const QString kDoubanNotPhotos =
-    QStringLiteral("请输入豆瓣相册或电影图片页的网址(网址中含有/photos)");
+constexpr char kDoubanNotPhotos[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "请输入豆瓣相册或电影图片页的网址(网址中含有/photos)");
 
 bool IsDouban(const QString& address, int) {
     return containsMarker(address, SiteHosts::get(HostRole::DoubanMarker));
@@ -21,7 +23,7 @@ bool IsDouban(const QString& address, int) {
 
 void DispatchDouban(ListContext& ctx, QString address) {
     if (!address.contains(QStringLiteral("/photos"))) {
-        Inform(ctx, kDoubanNotPhotos);
+        Inform(ctx, QCoreApplication::translate("phodex::Sites", kDoubanNotPhotos));
         return;
     }
     CutAtEach(address, {"&", "*", "?"});

@@ -6,6 +6,8 @@
 #include "core/sitetable.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 // Duitang: a user's albums, or one album that starts at once.
 namespace phodex {
 
@@ -13,8 +15,8 @@ namespace {
 
 using namespace dispatch;
 
-const QString kDuitangNoUser =
-    QStringLiteral("没有找到堆糖用户，请检查网址\n请输入堆糖用户主页或相册的网址");
+constexpr char kDuitangNoUser[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "没有找到堆糖用户，请检查网址\n请输入堆糖用户主页或相册的网址");
 
 bool IsDuitang(const QString& address, int) {
     return address.contains(SiteHosts::get(HostRole::DuitangMarker));
@@ -41,7 +43,7 @@ void DispatchDuitang(ListContext& ctx, QString address) {
     const QString user =
         GetBetween(*page, QStringLiteral("user_id="), QStringLiteral("\""), kConsume);
     if (user.isEmpty()) {
-        Inform(ctx, kDuitangNoUser);
+        Inform(ctx, QCoreApplication::translate("phodex::Sites", kDuitangNoUser));
         return;
     }
     ctx.session().setOwnerFolder(QStringLiteral("堆糖_") + user);

@@ -5,12 +5,15 @@
 #include "core/catalogue.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex::dispatch {
 
 namespace {
 
-const QString kSinaEmpty =
-    QStringLiteral("没有获取到相册，请在登录菜单里登录新浪(微博)帐号后重试,登录时勾上下次自动登录");
+constexpr char kSinaEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
+    "没有获取到相册，请在登录菜单里登录新浪(微博)帐号后重试,登录时勾上下次自动登录");
 
 } // namespace
 
@@ -22,13 +25,13 @@ void DispatchSinaBlog(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::SinaBlogArticles);
     const qsizetype underscore = address.lastIndexOf(QLatin1Char('_'));
     RunList(ctx, "SinaBlogListArticles", underscore < 0 ? QString() : address.left(underscore));
-    InformIfEmpty(ctx, kSinaEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kSinaEmpty));
 }
 
 void DispatchSinaPhoto(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::SinaPhotoAlbums);
     RunList(ctx, "SinaPhotoListAlbums", address);
-    InformIfEmpty(ctx, kSinaEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kSinaEmpty));
 }
 
 void DispatchPoco(ListContext& ctx, QString address) {

@@ -9,6 +9,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace phodex {
@@ -17,7 +19,8 @@ namespace {
 
 const QString kNextPage = QStringLiteral("class=\"nor\">下一页");
 const QString kItem = QStringLiteral("id=\"pic_");
-const QString kUnnamedProduct = QStringLiteral("没有找到这个产品的名称，请确认网址是ZOL的产品页面");
+constexpr char kUnnamedProduct[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "没有找到这个产品的名称，请确认网址是ZOL的产品页面");
 
 // The full-size picture of a thumbnail address. Thumbnails sit either in a
 // size folder right after the host ("cn/t_s120x90/...") or carry the size
@@ -126,7 +129,7 @@ void ZolProductList(ListContext& ctx, const QString& address) {
     QString name = GetBetween(text, QStringLiteral("page-title\">"), QStringLiteral("<"));
     SanitizeName(name);
     if (name.isEmpty()) {
-        ctx.env.prompt.information(kUnnamedProduct);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kUnnamedProduct));
         return;
     }
     ctx.session().setOwnerFolder(QStringLiteral("Zol"));

@@ -4,6 +4,8 @@
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 
+#include <QCoreApplication>
+
 // Huaban: one board, which starts at once.
 namespace phodex {
 
@@ -11,12 +13,13 @@ namespace {
 
 using namespace dispatch;
 
-const QString kHuabanNotBoard = QStringLiteral("请输入花瓣画板的网址\n画板网址中含有/boards/");
+constexpr char kHuabanNotBoard[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "请输入花瓣画板的网址\n画板网址中含有/boards/");
 
 void DispatchHuaban(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::HuabanBoard);
     if (!address.contains(QStringLiteral("/boards/"))) {
-        Inform(ctx, kHuabanNotBoard);
+        Inform(ctx, QCoreApplication::translate("phodex::Sites", kHuabanNotBoard));
         return;
     }
     RunList(ctx, "HuabanListBoards", address);

@@ -11,6 +11,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 #include <vector>
@@ -25,8 +27,8 @@ constexpr qint64 kAfterVariantPageMs = 2000;
 // The class JD's product pages give the list of a product's thumbnails; the
 // site's own name, so it is matched letter for letter.
 const QString kThumbnailListClass = QStringLiteral("spec-items");
-const QString kNoName =
-    QStringLiteral("没有找到这个商品的名称，网页的格式可能已经改变，无法获取这个商品");
+constexpr char kNoName[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "没有找到这个商品的名称，网页的格式可能已经改变，无法获取这个商品");
 
 QString ProductName(QString text) {
     QString name = GetBetween(text, QStringLiteral("sku-name\">"), QStringLiteral("</d"));
@@ -179,7 +181,7 @@ void JdListProducts(ListContext& ctx, const QString& address) {
     KeepProductPage(ctx.session(), address, text);
     const QString name = ProductName(text);
     if (name.isEmpty()) {
-        ctx.env.prompt.information(kNoName);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoName));
         return;
     }
     ctx.session().setOwnerFolder(QStringLiteral("京东"));

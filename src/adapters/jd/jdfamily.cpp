@@ -5,6 +5,8 @@
 #include "core/sitetable.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 // JD: one product page.
 namespace phodex {
 
@@ -12,13 +14,14 @@ namespace {
 
 using namespace dispatch;
 
-const QString kJdNotItem = QStringLiteral("请输入京东商品页的网址(item.jd.com)");
+constexpr char kJdNotItem[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "请输入京东商品页的网址(item.jd.com)");
 
 void DispatchJd(ListContext& ctx, QString address) {
     SetSubType(ctx, SubType::JdProducts);
     CutAt(address, QStringLiteral("#"));
     if (!address.contains(SiteHosts::get(HostRole::JdItemMarker))) {
-        Inform(ctx, kJdNotItem);
+        Inform(ctx, QCoreApplication::translate("phodex::Sites", kJdNotItem));
         return;
     }
     RunList(ctx, "JdListProducts", address);

@@ -10,6 +10,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace phodex {
@@ -21,7 +23,8 @@ const QString kMaintenance = QStringLiteral("当前页面正在维护中");
 // A password album's photo page when the password was not given (or was
 // wrong): the password is entered on the site's own page.
 const QString kWrongPassword = QStringLiteral("你输入的密码错误");
-const QString kEnterPasswordFirst = QStringLiteral("请先在登录窗口里输入密码后，再下载");
+constexpr char kEnterPasswordFirst[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "请先在登录窗口里输入密码后，再下载");
 
 bool UnderMaintenance(const QString& text) {
     return text.indexOf(kMaintenance) > 0;
@@ -122,7 +125,8 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
         [&](int page) { return base + QStringLiteral("-%1.html").arg(page); },
         [&](int, QString& text) {
             if (text.contains(kWrongPassword)) {
-                ctx.env.prompt.information(kEnterPasswordFirst);
+                ctx.env.prompt.information(
+                    QCoreApplication::translate("phodex::Sites", kEnterPasswordFirst));
                 return false;
             }
             // Without the picture list the page holds only the site's own

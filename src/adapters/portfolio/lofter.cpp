@@ -12,6 +12,8 @@
 #include "text/escapes.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace phodex {
@@ -25,10 +27,12 @@ constexpr int kPostsAsked = 50;
 constexpr int kPostsListed = 20;
 constexpr qsizetype kMaxBodyBytes = 1023;
 
-const QString kNoArchive = QStringLiteral("没有找到这个LOFTER博客的归档页，请确认网址是博客的地址");
-const QString kNoBlogId = QStringLiteral("没有读到这个LOFTER博客的编号，请稍后再试");
-const QString kOnlyNewest =
-    QStringLiteral("这个博客的文章很多，这里只列出了最新的%1篇").arg(kPostsListed);
+constexpr char kNoArchive[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "没有找到这个LOFTER博客的归档页，请确认网址是博客的地址");
+constexpr char kNoBlogId[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "没有读到这个LOFTER博客的编号，请稍后再试");
+constexpr char kOnlyNewest[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "这个博客的文章很多，这里只列出了最新的%1篇");
 
 QByteArray ArchiveCallBody(const QString& blogId) {
     const QString now = QString::number(pacer().nowMs() / 1000) + QStringLiteral("000");
@@ -75,7 +79,7 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
     QString view = FetchPage(address + QStringLiteral("view"), kTextInflate | kTextUtf8);
     const QString title = GetBetween(view, QStringLiteral("<title>"), QStringLiteral("</title>"));
     if (!title.startsWith(kArchiveTitle)) {
-        ctx.env.prompt.information(kNoArchive);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoArchive));
         return;
     }
     QString owner = title.sliced(kArchiveTitle.size());
@@ -84,7 +88,7 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
     // The id goes into the service call as a number and nothing else.
     const QString blogId = GetBetween(view, QStringLiteral("blogId="), QStringLiteral("\""));
     if (!AllDigits(blogId)) {
-        ctx.env.prompt.information(kNoBlogId);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoBlogId));
         return;
     }
     ctx.session().setTextSlot(TextSlot::First, blogId);
@@ -122,7 +126,8 @@ void LofterListAlbums(ListContext& ctx, const QString& address) {
             return;
     }
     if (parts.size() > kPostsAsked)
-        ctx.env.prompt.information(kOnlyNewest);
+        ctx.env.prompt.information(
+            QCoreApplication::translate("phodex::Sites", kOnlyNewest).arg(kPostsListed));
 }
 
 void LofterListPhotos(PictureContext& ctx, int albumIndex) {

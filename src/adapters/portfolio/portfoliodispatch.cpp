@@ -4,13 +4,15 @@
 #include "core/catalogue.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex::dispatch {
 
 namespace {
 
-const QString kHupuEmpty =
-    QStringLiteral("请先在登录菜单里登录虎扑帐号后重试(登录时勾上下次自动登录)\n\n如果登录菜单里"
-                   "不能登录，请在IE里登录");
+constexpr char kHupuEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "请先在登录菜单里登录虎扑帐号后重试(登录时勾上下次自动登录)\n\n如果登录菜单里"
+                     "不能登录，请在IE里登录");
 
 } // namespace
 
@@ -58,7 +60,7 @@ void DispatchPconline(ListContext& ctx, QString address) {
 
 void DispatchHupu(ListContext& ctx, QString address) {
     RunList(ctx, "HupuListAlbums", address);
-    InformIfEmpty(ctx, kHupuEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kHupuEmpty));
 }
 
 void DispatchLofter(ListContext& ctx, QString address) {

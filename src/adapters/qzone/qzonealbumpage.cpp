@@ -8,6 +8,8 @@
 #include "core/seams/userprompt.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace phodex {
@@ -15,8 +17,8 @@ namespace phodex {
 namespace {
 
 const QString kTooFrequent = QStringLiteral("您的操作过于频繁");
-const QString kOfferLogin =
-    QStringLiteral("加密或非公开空间，是否进行身份验证?\n(验证成功后请重新获取相册列表)");
+constexpr char kOfferLogin[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "加密或非公开空间，是否进行身份验证?\n(验证成功后请重新获取相册列表)");
 
 AlbumInfo ParseAlbum(QString part, int idcNum, const QString& qq) {
     AlbumInfo album;
@@ -53,7 +55,8 @@ bool QzoneAlbumListRefused(ListContext& ctx, const QString& text, const QString&
     const QString message = GetBetween(rest, marker, QStringLiteral("\""));
     if (message.contains(kTooFrequent))
         ctx.env.prompt.information(message);
-    else if (ctx.env.prompt.askYesNo(kOfferLogin, QString::fromUtf16(kPromptCaption)))
+    else if (ctx.env.prompt.askYesNo(QCoreApplication::translate("phodex::Sites", kOfferLogin),
+                                     PromptCaption()))
         ctx.env.browser.loginAndWait(QzoneUserHome(qq), 0);
     return true;
 }

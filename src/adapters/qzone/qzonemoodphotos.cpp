@@ -11,6 +11,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 namespace phodex {
@@ -21,7 +23,8 @@ constexpr int kPostsPerPage = 20;
 constexpr int kPageLimit = 5;
 // The "下载方式" value of section "QQ说说" that lifts the page limit.
 constexpr int kAllPages = 123;
-const QString kNoLogin = QStringLiteral("请先在下载器的登录菜单里登录QQ号，再下载说说里的图片");
+constexpr char kNoLogin[] =
+    QT_TRANSLATE_NOOP("phodex::Sites", "请先在下载器的登录菜单里登录QQ号，再下载说说里的图片");
 
 QString PostsPageAddress(const QString& key, int pages, quint32 gtk) {
     const QString service = QStringLiteral("http://") + SiteHosts::get(HostRole::QzonePostsHost) +
@@ -74,7 +77,7 @@ void QzoneListMoodPhotos(PictureContext& ctx, int albumIndex) {
         const QString cookies = QqCookieText(SiteHosts::https(HostRole::QzoneUserHost));
         const quint32 gtk = QzoneToken(QzoneTokenSource(cookies, TokenCookie::PSkeyFirst));
         if (gtk == QzoneToken(QString())) {
-            ctx.env.prompt.information(kNoLogin);
+            ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoLogin));
             return;
         }
         request.url = PostsPageAddress(album.key, pages++, gtk);

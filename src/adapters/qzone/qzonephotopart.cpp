@@ -9,11 +9,13 @@
 #include "core/seams/userprompt.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kAskPassword = QStringLiteral("加密相册，是否输入密码？");
+constexpr char kAskPassword[] = QT_TRANSLATE_NOOP("phodex::Sites", "加密相册，是否输入密码？");
 
 QString Value(QString part, const char* marker, int flags = 0) {
     return GetBetween(part, QString::fromLatin1(marker), QStringLiteral("\""), flags);
@@ -104,7 +106,8 @@ QString QzoneAlbumPage(const QString& key) {
 }
 
 bool AskQzoneAlbumPassword(PictureContext& ctx, const QString& key) {
-    if (!ctx.env.prompt.askYesNo(kAskPassword, QString::fromUtf16(kPromptCaption)))
+    if (!ctx.env.prompt.askYesNo(QCoreApplication::translate("phodex::Sites", kAskPassword),
+                                 PromptCaption()))
         return false;
     ctx.env.browser.loginAndWait(QzoneAlbumPage(key), 0);
     return true;

@@ -8,11 +8,13 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kRouteFailed = QStringLiteral("QQ空间相册错误1");
+constexpr char kRouteFailed[] = QT_TRANSLATE_NOOP("phodex::Sites", "QQ空间相册错误1");
 
 QString RouteHeaders(const QString& qq, RouteCaller caller) {
     const QString referer = QStringLiteral("Referer: ") + QzoneUserHome(qq);
@@ -51,7 +53,7 @@ std::optional<QzoneRoute> RequestQzoneRoute(ListContext& ctx, const QString& qq,
                   QStringLiteral("&type=json&version=2");
     CUrlResponse response;
     if (!Fetch(response, request, 0)) {
-        ctx.env.prompt.information(kRouteFailed);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kRouteFailed));
         return std::nullopt;
     }
     const int textFlags =

@@ -5,6 +5,8 @@
 #include "core/sitetable.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 // Renren: an owner's albums in three page layouts, one album, or a site's
 // archive tags.
 namespace phodex {
@@ -12,11 +14,12 @@ namespace phodex {
 namespace dispatch {
 namespace {
 
-const QString kRenrenZhanEmpty = QStringLiteral(
+constexpr char kRenrenZhanEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
     "1、没有获取到相册，需要你在登录菜单里登录一个人人帐号(登录时勾上下次自动登录)后重新获取");
-const QString kRenrenEmpty =
-    QStringLiteral("错误原因：\n1.你没有登录你的人人帐号(在登录菜单里登录,登录时需要勾上下次自动"
-                   "登录)\n2.你没有该相册的访问权限.");
+constexpr char kRenrenEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "错误原因：\n1.你没有登录你的人人帐号(在登录菜单里登录,登录时需要勾上下次自动"
+                     "登录)\n2.你没有该相册的访问权限.");
 
 // The user or page id of a Renren address; nullopt when its page was needed
 // and could not be read.
@@ -54,7 +57,7 @@ void DispatchRenrenOwner(ListContext& ctx, const QString& address) {
     RunList(ctx, publicPage ? "RenrenListAlbumsPublic" : "RenrenListAlbumsV7", *id);
     if (NoAlbums(ctx))
         RunList(ctx, publicPage ? "RenrenListAlbumsV7" : "RenrenListAlbums", *id);
-    InformIfEmpty(ctx, kRenrenEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kRenrenEmpty));
 }
 
 void DispatchRenren(ListContext& ctx, QString address) {
@@ -66,7 +69,7 @@ void DispatchRenren(ListContext& ctx, QString address) {
     } else if (address.contains(SiteHosts::get(HostRole::RenrenZhanHost))) {
         SetSubType(ctx, SubType::RenrenZhan);
         RunList(ctx, "RenrenZhanListAlbums", address);
-        InformIfEmpty(ctx, kRenrenZhanEmpty);
+        InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kRenrenZhanEmpty));
     } else {
         DispatchRenrenOwner(ctx, address);
     }

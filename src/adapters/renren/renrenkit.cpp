@@ -7,6 +7,8 @@
 #include "download/sanitizename.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 QString RenrenPhoto(const QString& path) {
@@ -21,7 +23,8 @@ QString JoinPath(const QString& base, const QString& rest) {
 }
 
 bool AskForAlbumPassword(PictureContext& ctx, const QString& loginPage) {
-    return OfferPrivateAlbumLogin(ctx, loginPage, QStringLiteral("加密相册,是否输入密码"));
+    return OfferPrivateAlbumLogin(
+        ctx, loginPage, QCoreApplication::translate("phodex::Sites", "加密相册,是否输入密码"));
 }
 
 QString AlbumPageName(QString page) {

@@ -7,15 +7,17 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
 constexpr int kTextFlags = kTextInflate; // the pages are GBK
-const QString kNoShop =
-    QStringLiteral("没有找到这个商品的店铺名，网页的格式可能已经改变，无法获取这个商品");
-const QString kLoginWanted =
-    QStringLiteral("1688要求先登录才能查看这个商品，请先在登录菜单里登录，再获取一次");
+constexpr char kNoShop[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "没有找到这个商品的店铺名，网页的格式可能已经改变，无法获取这个商品");
+constexpr char kLoginWanted[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites", "1688要求先登录才能查看这个商品，请先在登录菜单里登录，再获取一次");
 
 // The product page; "" when it could not be read.
 QString ReadProductPage(const QString& address, const QString& headers) {
@@ -48,8 +50,8 @@ void Alibaba1688ListProducts(ListContext& ctx, const QString& address) {
             GetBetween(page, QStringLiteral("chinaname hidden\""), QStringLiteral("</")));
     if (owner.isEmpty()) {
         ctx.env.prompt.information(page.contains(QStringLiteral("淘宝会员（仅限会员名）请在此登录"))
-                                       ? kLoginWanted
-                                       : kNoShop);
+                                       ? QCoreApplication::translate("phodex::Sites", kLoginWanted)
+                                       : QCoreApplication::translate("phodex::Sites", kNoShop));
         return;
     }
     QString text = page;
@@ -102,7 +104,7 @@ void AlibabaListProducts(ListContext& ctx, const QString& address) {
     if (owner.isEmpty())
         owner = GetBetween(page, QStringLiteral("company-name\">"), QStringLiteral("</"));
     if (owner.isEmpty()) {
-        ctx.env.prompt.information(kNoShop);
+        ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoShop));
         return;
     }
     AddProduct(ctx, address, name, owner, page);

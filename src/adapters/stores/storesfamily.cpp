@@ -5,6 +5,8 @@
 #include "core/sitetable.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 // The shop sites: Taobao and Tmall, 1688, Alibaba and AliExpress products.
 namespace phodex {
 
@@ -12,9 +14,11 @@ namespace {
 
 using namespace dispatch;
 
-const QString k1688Empty = QStringLiteral(
+constexpr char k1688Empty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
     "没有获取到商品，请确认输入的是1688店铺或商品页的网址，必要时先在登录菜单里登录");
-const QString kTaobaoEmpty = QStringLiteral(
+constexpr char kTaobaoEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
     "没有获取到宝贝，请确认输入的是淘宝(天猫)店铺、搜索页或宝贝页的网址，必要时先在登录菜单里登录");
 
 void EnsureQuery(QString& address) {
@@ -40,7 +44,7 @@ void Dispatch1688(ListContext& ctx, QString address) {
     MarkPageParameters(address, "showType=");
     RunList(ctx, "Alibaba1688ListProducts", address);
     SetSubType(ctx, SubType::Alibaba1688);
-    InformIfEmpty(ctx, k1688Empty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", k1688Empty));
 }
 
 void DispatchTaobao(ListContext& ctx, QString address) {
@@ -56,7 +60,7 @@ void DispatchTaobao(ListContext& ctx, QString address) {
     }
     MarkPageParameters(address, "viewType=");
     RunList(ctx, "TaobaoListProducts", address);
-    InformIfEmpty(ctx, kTaobaoEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kTaobaoEmpty));
 }
 
 void DispatchShops(ListContext& ctx, QString address) {

@@ -4,12 +4,15 @@
 #include "core/catalogue.h"
 #include "core/sitetable.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 namespace {
 
-const QString kWeiboEmpty =
-    QStringLiteral("没有获取到相册，请在登录菜单里登录新浪(微博)帐号后重试,登录时勾上下次自动登录");
+constexpr char kWeiboEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
+    "没有获取到相册，请在登录菜单里登录新浪(微博)帐号后重试,登录时勾上下次自动登录");
 
 bool IsWeibo(const QString& address, int) {
     return address.contains(SiteHosts::get(HostRole::WeiboMarker));
@@ -18,7 +21,7 @@ bool IsWeibo(const QString& address, int) {
 void DispatchWeibo(ListContext& ctx, QString address) {
     dispatch::SetSubType(ctx, SubType::WeiboAlbums);
     RunList(ctx, "WeiboListAlbums", address);
-    dispatch::InformIfEmpty(ctx, kWeiboEmpty);
+    dispatch::InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kWeiboEmpty));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "download/sanitizename.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // The classic pages: an owner's album list "page<n>/", album pages in their
@@ -143,8 +144,8 @@ bool ReadZoomPage(PictureContext& ctx, const QString& zoomPage, CUrlRequest& req
     if (text.isEmpty())
         return true;
     if (text.contains(QStringLiteral("无法查看该照片的原图"))) {
-        ctx.env.prompt.information(
-            QStringLiteral("请先在登录菜单里登录你的又拍帐号,登录时勾上下次自动登录"));
+        ctx.env.prompt.information(QCoreApplication::translate(
+            "phodex::Sites", "请先在登录菜单里登录你的又拍帐号,登录时勾上下次自动登录"));
         return false;
     }
     SkipTo(text, QStringLiteral("原图"));

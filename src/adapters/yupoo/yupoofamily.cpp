@@ -6,6 +6,8 @@
 #include "core/sitetable.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 // Yupoo, in its current and its classic page layouts.
 namespace phodex {
 
@@ -13,7 +15,8 @@ namespace {
 
 using namespace dispatch;
 
-const QString kYupooEmpty = QStringLiteral(
+constexpr char kYupooEmpty[] = QT_TRANSLATE_NOOP(
+    "phodex::Sites",
     "没有获取到相册，如果你输入的网址正确，可能是因为被杀毒软件阻止了\r\n\r\n请按以下"
     "步骤操作\r\n\r\n1、将下载器添加到杀毒软件信任列表里\r\n2、重新打开下载器");
 
@@ -62,7 +65,7 @@ void DispatchYupoo(ListContext& ctx, QString address) {
         DispatchYupooCurrent(ctx, address);
     else
         DispatchYupooClassic(ctx, address);
-    InformIfEmpty(ctx, kYupooEmpty);
+    InformIfEmpty(ctx, QCoreApplication::translate("phodex::Sites", kYupooEmpty));
 }
 
 } // namespace

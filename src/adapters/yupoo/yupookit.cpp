@@ -10,6 +10,8 @@
 #include "net/pagetext.h"
 #include "text/markers.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
 
 QString YupooPageHeaders(JobContext& ctx, const QString& page, const QString& cookieAddress) {
@@ -38,8 +40,8 @@ bool PassAlbumPassword(PictureContext& ctx, const AlbumInfo& album, CUrlResponse
     if (!(album.flags & kAlbumEncrypted) ||
         text.indexOf(QStringLiteral("album_password\">访问密码")) <= 0)
         return true;
-    if (!ctx.env.prompt.askYesNo(QStringLiteral("加密相册,是否输入密码"),
-                                 QString::fromUtf16(kPromptCaption)))
+    if (!ctx.env.prompt.askYesNo(
+            QCoreApplication::translate("phodex::Sites", "加密相册,是否输入密码"), PromptCaption()))
         return false;
     ctx.env.browser.loginAndWait(request.url, 0);
     text = FetchText(response, request, kYupooTextFlags);

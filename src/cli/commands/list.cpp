@@ -25,7 +25,9 @@ namespace {
 void printRows(const std::vector<AlbumInfo>& albums) {
     for (const AlbumInfo& album : albums) {
         const AlbumRowTexts row = AlbumRowTextsFor(album, album.listIndex + 1);
-        printLine(QStringList{row.number, row.name, row.count, row.remark}.join(u'\t'));
+        printLine(
+            QStringList{row.number, row.name, ShownAlbumText(row.count), ShownAlbumText(row.remark)}
+                .join(u'\t'));
     }
 }
 

@@ -6,6 +6,8 @@
 #include "download/postprocessoptions.h"
 #include "settings/record.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace phodex::cli {
@@ -13,7 +15,7 @@ namespace {
 
 // The naming dialog keeps 38 characters of each text.
 constexpr int kDialogTextChars = kProfileTextUnits - 2;
-const QString kBadParameters = QStringLiteral("参数错误");
+constexpr char kBadParameters[] = QT_TRANSLATE_NOOP("phodex::Cli", "参数错误");
 
 struct NumberField {
     const char* name;
@@ -105,7 +107,7 @@ bool SetNumber(const QString& name, const QString& value, DownloadParams& params
         bool ok = false;
         const uint number = value.toUInt(&ok);
         if (!ok || number > 0xFFFF)
-            error = kBadParameters;
+            error = QCoreApplication::translate("phodex::Cli", kBadParameters);
         else
             params.*field.member = std::uint16_t(number);
         return true;
@@ -198,7 +200,7 @@ int RunSettings(CliContext& context) {
     }
     if (!context.args.isEmpty()) {
         if (!ValidParams(params)) {
-            printError(kBadParameters);
+            printError(QCoreApplication::translate("phodex::Cli", kBadParameters));
             return kExitUsage;
         }
         context.settings.downloadFor(site) = params;

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/seams/userprompt.h"
 
+#include <QCoreApplication>
+
 namespace phodex {
+
+QString PromptCaption() {
+    return QCoreApplication::translate("phodex::UserPrompt", "提示");
+}
 
 void ScriptedUserPrompt::information(const QString& text) {
     std::lock_guard lock(m_mutex);

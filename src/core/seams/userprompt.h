@@ -9,7 +9,8 @@
 
 namespace phodex {
 
-inline constexpr char16_t kPromptCaption[] = u"提示";
+// The caption of a question's box, in the language in use.
+QString PromptCaption();
 
 // Message boxes asked for from a worker thread. The window blocks the worker
 // until the user has answered; the command line prints and answers from

@@ -106,7 +106,7 @@ TEST_F(DoubanTest, TheOwnerComesFromTheTitleOrItsPicturesPrefixElseTheUserIsTold
         EXPECT_EQ(session.ownerFolder(), QString::fromUtf8(c.owner));
         EXPECT_EQ(prompt.informations().size() - toldBefore, c.told ? 1 : 0);
         if (c.told) {
-            EXPECT_EQ(prompt.informations().constLast(), kDoubanNoOwner);
+            EXPECT_EQ(prompt.informations().constLast(), QString::fromUtf8(kDoubanNoOwner));
         }
     }
 }
