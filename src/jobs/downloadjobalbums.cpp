@@ -45,7 +45,10 @@ void DownloadJob::runAlbums(DownloadJobContext& ctx, const std::vector<int>& alb
     std::unique_ptr<ListedAlbum> album;
     // A stop ends the job after the album at its turn; the first album is at
     // its turn from the start, even while its listing runs ahead of this loop.
-    for (size_t k = 0; k < ticked.size() && (k == 0 || s.downState.load() != kDownStopRequested);
+    // A folder that cannot take pictures (full, read-only, gone) would fail
+    // every later album alike: it ends the job too.
+    for (size_t k = 0; k < ticked.size() && (k == 0 || s.downState.load() != kDownStopRequested) &&
+                       result.writeFailure.isEmpty();
          ++k) {
         m_env.observer.statusLine(
             QCoreApplication::translate("phodex::Jobs", "正在下载第%1/%2个图集")
@@ -116,12 +119,13 @@ void DownloadJob::downloadAlbum(DownloadJobContext& ctx, bool afterStop,
     result.saved += outcome.saved;
     result.failed += outcome.done - outcome.saved;
     result.stopped = result.stopped || outcome.stopped;
-    // Once a job: a full or read-only folder fails every later album alike.
     if (result.writeFailure.isEmpty() && !outcome.writeFailure.isEmpty()) {
         result.writeFailure = outcome.writeFailure;
         m_env.prompt.information(WriteFailureMessage(outcome));
     }
-    if (s.downState.load() != kDownStopRequested)
+    // Pictures that could not be written were not downloaded: the marker
+    // would make the skip rule pass over them next time.
+    if (s.downState.load() != kDownStopRequested && outcome.writeFailure.isEmpty())
         WriteAlbumMarker(list.folder, list.urls.first());
     // The 微商相册 posts also hold videos, which the fix names by their content.
     if (ctx.profile().HasOption(kOptionFixFormat))

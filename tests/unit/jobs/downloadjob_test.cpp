@@ -5,6 +5,7 @@
 
 #include "jobs/addpicture.h"
 #include "jobs/downloadjobmarker.h"
+#include "support/filesizelimit.h"
 
 namespace phodex::test {
 namespace {
@@ -241,6 +242,37 @@ TEST_F(DownloadJobs, PicturesOnThisMachineAreNotFetchedForASiteElsewhere) {
     EXPECT_EQ(FilesIn(AlbumFolder(QStringLiteral("Album"))),
               (QStringList{"one.jpg", "pic.korvo", "two.jpg"}));
     EXPECT_EQ(site.countOf("/admin/*"), 0);
+}
+
+// Pictures that could not be written (a full disk; here the file size limit)
+// are not remembered as downloaded, and the albums after them, which would
+// fail the same way, are left alone: once there is room, a download with the
+// skip option fetches them all.
+TEST_F(DownloadJobs, AFullDiskEndsTheJobAndLeavesItsAlbumToBeDownloadedAgain) {
+    site.get("/p/big*", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content(PictureBytes(req.path) + std::string(200 * 1024, 'b'), "image/jpeg");
+    });
+    ServeOwner(
+        {{"Full", {{"big1.jpg", "one"}, {"big2.jpg", "two"}}}, {"Later", {{"5.jpg", "five"}}}});
+    ListOwner();
+    SetOptions(kOptionSkipPrevious);
+    DownloadJobResult full;
+    {
+        const ScopedFileSizeLimit limit(100 * 1024);
+        ASSERT_TRUE(limit.isSet());
+        full = Download({0, 1});
+    }
+
+    EXPECT_FALSE(full.writeFailure.isEmpty());
+    EXPECT_EQ(full.saved, 0);
+    EXPECT_EQ(FilesIn(AlbumFolder(QStringLiteral("Full"))), QStringList{});
+    EXPECT_EQ(site.countOf("/p/5.jpg"), 0);
+
+    const DownloadJobResult again = Download({0, 1});
+    EXPECT_TRUE(again.writeFailure.isEmpty());
+    EXPECT_EQ(again.saved, 3);
+    EXPECT_EQ(FilesIn(AlbumFolder(QStringLiteral("Full"))),
+              (QStringList{"one.jpg", "pic.korvo", "two.jpg"}));
 }
 
 TEST_F(DownloadJobs, LongNamesFitTheFileSystemEvenUnderALongPath) {

@@ -4,14 +4,12 @@
 
 #include "net/partfile.h"
 #include "net/webops.h"
+#include "support/filesizelimit.h"
 #include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace phodex::test {
 namespace {
@@ -121,16 +119,13 @@ TEST_P(FetchFile, AWriteThatFailsHalfWayFailsTheAttempt) {
     site.page("/big.jpg", std::string(512 * 1024, 'b'), "image/jpeg");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.jpg"));
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100 * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    CUrlResponse response;
-    const bool fetched = Fetch(response, CUrlRequest(url("/big.jpg"), path, 10000), 0);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool fetched = false;
+    {
+        const ScopedFileSizeLimit limit(100 * 1024);
+        ASSERT_TRUE(limit.isSet());
+        CUrlResponse response;
+        fetched = Fetch(response, CUrlRequest(url("/big.jpg"), path, 10000), 0);
+    }
     EXPECT_FALSE(fetched);
     EXPECT_TRUE(filesIn(dir).isEmpty());
 }
