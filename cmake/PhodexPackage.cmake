@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(PHODEX_GUI)
   # What the window loads at run time rather than links: its platform
-  # plugins (the browser's helper process comes with the libraries' symbols).
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  # plugins (the browser's helper process comes with the libraries' symbols)
+  # and Qt's own translations, so that its dialogs' buttons speak the program's language.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 endif()
 include(CPack)
