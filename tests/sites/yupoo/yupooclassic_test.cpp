@@ -3,7 +3,7 @@
 #include "core/catalogue.h"
 #include "yupoosite.h"
 
-#include <regex>
+#include <QRegularExpression>
 
 namespace phodex::test {
 namespace {
@@ -18,20 +18,22 @@ protected:
     void SetUp() override {
         YupooSiteTest::SetUp();
         // Every zoom page names the original of its picture.
-        site.route(
-            "GET", kClassicHost, "/photos/xiaowang/*",
-            [](const httplib::Request& req, httplib::Response& res) {
-                std::smatch id;
-                if (!std::regex_match(req.path, id,
-                                      std::regex("/photos/xiaowang/(\\d+)/zoom/original/"))) {
-                    res.status = 404;
-                    return;
-                }
-                const std::string page = std::regex_replace(
-                    Fixture("yupoo/classic-zoom.html"), std::regex("PICTURE"),
-                    "http://pic.yupoo.com/xiaowang/p" + id[1].str() + "/original.jpg");
-                res.set_content(page, "text/html; charset=utf-8");
-            });
+        site.route("GET", kClassicHost, "/photos/xiaowang/*",
+                   [](const httplib::Request& req, httplib::Response& res) {
+                       const QRegularExpressionMatch id =
+                           QRegularExpression(u"^/photos/xiaowang/(\\d+)/zoom/original/$"_s)
+                               .match(QString::fromStdString(req.path));
+                       if (!id.hasMatch()) {
+                           res.status = 404;
+                           return;
+                       }
+                       const std::string page =
+                           QString::fromStdString(Fixture("yupoo/classic-zoom.html"))
+                               .replace(u"PICTURE"_s, u"http://pic.yupoo.com/xiaowang/p"_s +
+                                                          id.captured(1) + u"/original.jpg"_s)
+                               .toStdString();
+                       res.set_content(page, "text/html; charset=utf-8");
+                   });
     }
     void serveAlbumPages(const std::string& page1, const std::string& page2) {
         servePage(kClassicHost, kAlbumPath + "page1/", page1);
