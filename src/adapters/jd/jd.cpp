@@ -24,9 +24,9 @@ namespace {
 constexpr int kProductTextFlags = kTextInflate | kTextUtf8;
 constexpr int kVariantTextFlags = kTextInflate;
 constexpr qint64 kAfterVariantPageMs = 2000;
-// The class JD's product pages give the list of a product's thumbnails; the
-// site's own name, so it is matched letter for letter.
-const QString kThumbnailListClass = QStringLiteral("spec-items");
+// The class of the list that holds a product's thumbnails on JD's product
+// pages; the list is the first of its kind there.
+const QString kThumbnailListClass = QStringLiteral("lh");
 constexpr char kNoName[] = QT_TRANSLATE_NOOP(
     "phodex::Sites", "没有找到这个商品的名称，网页的格式可能已经改变，无法获取这个商品");
 

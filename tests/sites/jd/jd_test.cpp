@@ -162,7 +162,7 @@ TEST_F(JdTest, ThumbnailAddressesBecomeTheLargePictures) {
     extension.jdVariantPictures = 0;
     for (const auto& c : cases) {
         servePage(kHost, "/6.html",
-                  std::string("<div class=\"sku-name\">x</div><div class=\"spec-items\"><ul><li>"
+                  std::string("<div class=\"sku-name\">x</div><div><ul class=\"lh\"><li>"
                               "<img src=") +
                       c.thumbnail + " width=\"54\"></li><li><img src=nodot ></li></ul></div>" +
                       std::string(200, ' '));
