@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "support/childprogram.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace phodex::test {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliRun = ProgramRun;
 
 // phodex-cli as a user runs it with its headless browser: its work folder,
 // the test CA, and every host sent to the browser tests' fake site.

@@ -2,12 +2,11 @@
 #include "core/catalogue.h"
 #include "phodexversion.h"
 #include "settings/record.h"
+#include "support/childprogram.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +14,7 @@
 namespace phodex {
 namespace {
 
-struct RunResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using RunResult = test::ProgramRun;
 
 // Each test gets a fresh current folder, so the portable-folder rule never
 // picks up files of another test, and never the user's own config folder.
@@ -33,27 +28,22 @@ protected:
 
     // lang: the desktop language the program finds (LANG); empty: the test's own.
     RunResult run(const QStringList& arguments, const char* lang = nullptr) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        test::ChildProgram process;
         if (lang) {
             for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-                environment.remove(QLatin1String(name));
-            environment.insert(QStringLiteral("LANG"), QLatin1String(lang));
+                process.unsetEnvironment(QLatin1String(name));
+            process.setEnvironment(QStringLiteral("LANG"), QLatin1String(lang));
         }
-        return runProgram(PHODEX_CLI, arguments, environment);
+        return runProgram(process, PHODEX_CLI, arguments);
     }
 
-    RunResult
-    runProgram(const char* program, const QStringList& arguments,
-               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-        QProcess process;
+    // Runs the program to its end in the test's current folder.
+    RunResult runProgram(test::ChildProgram& process, const char* program,
+                         const QStringList& arguments) {
         process.setWorkingDirectory(m_current.path());
-        process.setProcessEnvironment(environment);
-        process.start(QString::fromUtf8(program), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
-        RunResult result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
+        const RunResult result =
+            test::RunProgram(process, QString::fromUtf8(program), arguments, 60000);
+        EXPECT_NE(result.exitCode, -1) << result.err.toStdString();
         return result;
     }
 
@@ -278,12 +268,12 @@ TEST_F(Cli, VersionNamesTheProgramThenItsLibraries) {
 class AppCommandLine : public Cli {
 protected:
     RunResult runApp(const QStringList& arguments) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        test::ChildProgram process;
+        process.unsetEnvironment(QStringLiteral("DISPLAY"));
+        process.unsetEnvironment(QStringLiteral("WAYLAND_DISPLAY"));
         // Were a window to open, it would fail at once rather than show up.
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
-        return runProgram(PHODEX_APP, arguments, environment);
+        process.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        return runProgram(process, PHODEX_APP, arguments);
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // phodex-cli fetch against the loopback fake sites, run as a user would.
+#include "support/childprogram.h"
 #include "support/fakesite.h"
 #include "support/gzip.h"
 #include "support/testtls.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,15 +36,12 @@ protected:
                            QStringLiteral("--proxy"),    QString()};
         for (const QString& rule : site.connectToRules())
             all << QStringLiteral("--connect-to") << rule;
-        QProcess process;
+        ChildProgram process;
         process.setWorkingDirectory(m_work.path());
-        process.start(QStringLiteral(PHODEX_CLI), all + arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        RunResult result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        const ProgramRun run = RunProgram(process, QStringLiteral(PHODEX_CLI), all + arguments, 60000);
+        EXPECT_NE(run.exitCode, -1) << run.err.toStdString();
+        // The page text is printed as it came: bytes, not UTF-8 read back.
+        return RunResult{run.exitCode, process.standardOutput(), run.err};
     }
 
     FakeSite site;

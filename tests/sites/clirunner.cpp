@@ -4,21 +4,17 @@
 #include "support/fakesite.h"
 #include "support/testtls.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <vector>
-
-extern char** environ;
+#include <cstring>
 
 namespace phodex::test {
 namespace {
@@ -30,15 +26,6 @@ QStringList SiteArguments(const FakeSite& site, const QString& workDir) {
     for (const QString& rule : site.connectToRules())
         all << QStringLiteral("--connect-to") << rule;
     return all;
-}
-
-// NUL-terminated pointer arrays over byte strings that outlive them.
-std::vector<char*> PointersTo(std::vector<QByteArray>& strings) {
-    std::vector<char*> pointers;
-    for (QByteArray& each : strings)
-        pointers.push_back(each.data());
-    pointers.push_back(nullptr);
-    return pointers;
 }
 
 // Reads the terminal's side until the program has closed its end; false
@@ -61,58 +48,52 @@ bool ReadUntilClosed(int master, QByteArray& received) {
 
 } // namespace
 
-void StartCli(QProcess& process, const FakeSite& site, const QString& workDir,
+bool StartCli(ChildProgram& process, const FakeSite& site, const QString& workDir,
               const QStringList& arguments) {
     process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(PHODEX_CLI), SiteArguments(site, workDir) + arguments);
+    return process.start(QStringLiteral(PHODEX_CLI), SiteArguments(site, workDir) + arguments);
 }
 
 CliRun RunCliOnTerminal(const FakeSite& site, const QString& workDir, const QStringList& arguments,
                         int columns) {
-    // Everything the child needs is made before the fork: the site's
-    // threads make anything but exec unsafe in it.
-    std::vector<QByteArray> argv{QByteArrayLiteral(PHODEX_CLI)};
-    for (const QString& each : SiteArguments(site, workDir) + arguments)
-        argv.push_back(each.toUtf8());
-    std::vector<QByteArray> env{QByteArrayLiteral("TERM=xterm")};
-    for (char** each = environ; *each; ++each) {
-        if (!QByteArray(*each).startsWith("TERM="))
-            env.emplace_back(*each);
-    }
-    std::vector<char*> argp = PointersTo(argv);
-    std::vector<char*> envp = PointersTo(env);
-    const QByteArray folder = workDir.toUtf8();
     winsize size{};
     size.ws_row = 24;
     size.ws_col = static_cast<unsigned short>(columns);
     int master = -1;
-    const pid_t pid = ::forkpty(&master, nullptr, nullptr, &size);
-    if (pid < 0) {
-        ADD_FAILURE() << "forkpty failed: " << std::strerror(errno);
+    int terminal = -1;
+    if (::openpty(&master, &terminal, nullptr, nullptr, &size) != 0) {
+        ADD_FAILURE() << "openpty failed: " << std::strerror(errno);
         return {};
     }
-    if (pid == 0) {
-        if (::chdir(folder.constData()) == 0)
-            ::execve(argp[0], argp.data(), envp.data());
-        ::_exit(127);
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    ChildProgram process;
+    process.useTerminal(terminal);
+    process.setEnvironment(QStringLiteral("TERM"), QStringLiteral("xterm"));
+    const bool started = StartCli(process, site, workDir, arguments);
+    // Only the program holds the terminal now, so its end shows as EIO.
+    ::close(terminal);
+    if (!started) {
+        ::close(master);
+        ADD_FAILURE() << process.error().toStdString();
+        return {};
     }
     QByteArray received;
     if (!ReadUntilClosed(master, received)) {
         ADD_FAILURE() << "still running after two minutes";
-        ::kill(pid, SIGKILL);
+        process.signal(SIGKILL);
     }
     ::close(master);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return CliRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(received)};
+    EXPECT_TRUE(process.waitForFinished(10000));
+    return CliRun{process.exitCode(), {}, QString::fromUtf8(received)};
 }
 
 CliRun RunCli(const FakeSite& site, const QString& workDir, const QStringList& arguments) {
-    QProcess process;
-    StartCli(process, site, workDir, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << process.errorString().toStdString();
-    return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                  QString::fromUtf8(process.readAllStandardError())};
+    ChildProgram process;
+    process.setWorkingDirectory(workDir);
+    const CliRun run =
+        RunProgram(process, QStringLiteral(PHODEX_CLI), SiteArguments(site, workDir) + arguments);
+    EXPECT_NE(run.exitCode, -1) << run.err.toStdString();
+    return run;
 }
 
 } // namespace phodex::test

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QProcess>
+#include "support/childprogram.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,20 +12,18 @@ namespace phodex::test {
 
 class FakeSite;
 
-struct CliRun {
-    int exitCode = -1; // -1: the program crashed or did not end
-    QString err;
-};
+using CliRun = ProgramRun;
 
 // Starts phodex-cli in workDir (also its work folder) with arguments.
-void StartCli(QProcess& process, const FakeSite& site, const QString& workDir,
+// False when it could not start (the reason is in process.error()).
+bool StartCli(ChildProgram& process, const FakeSite& site, const QString& workDir,
               const QStringList& arguments);
 // Runs it to its end (at most two minutes).
 CliRun RunCli(const FakeSite& site, const QString& workDir, const QStringList& arguments);
 
 // Runs it to its end on a pseudo-terminal `columns` wide, as from an
 // interactive shell; err is everything the terminal received (stdout and
-// stderr alike), as bytes of UTF-8 with the terminal's line ends (CR LF).
+// stderr alike), as UTF-8 with the terminal's line ends (CR LF).
 CliRun RunCliOnTerminal(const FakeSite& site, const QString& workDir, const QStringList& arguments,
                         int columns);
 

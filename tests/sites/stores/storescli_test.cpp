@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "sites/clirunner.h"
 #include "storesite.h"
 #include "support/siteoption.h"
-#include "support/testtls.h"
-
-#include <QProcess>
 
 namespace phodex::test {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
 
 // phodex-cli as a user runs it, its requests sent to the fake shops.
 class StoresCliTest : public StoreSiteTest {
@@ -31,17 +24,7 @@ protected:
         servePage("item.jd.com", "/100050002.html", Fixture("jd/variant.html"));
     }
 
-    CliRun cli(const QStringList& arguments) {
-        QStringList all{u"--work-dir"_s, workDir.path(), u"--cacert"_s, testCaFile()};
-        for (const QString& rule : site.connectToRules())
-            all << u"--connect-to"_s << rule;
-        QProcess process;
-        process.setWorkingDirectory(workDir.path());
-        process.start(QStringLiteral(PHODEX_CLI), all + arguments);
-        EXPECT_TRUE(process.waitForFinished(120000)) << process.errorString().toStdString();
-        return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                      QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun cli(const QStringList& arguments) { return RunCli(site, workDir.path(), arguments); }
 
     // The header given of the requests to the hosts of a picture domain.
     std::vector<std::string> pictureHeaders(const std::string& domain, const char* header) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // phodex-cli get-list, download and settings, run as a user would run them,
 // against the loopback site.
+#include "support/childprogram.h"
 #include "support/fakesite.h"
 #include "support/siteoption.h"
 #include "support/testfiles.h"
@@ -9,24 +10,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <random>
-#include <sys/resource.h>
 #include <thread>
 
 namespace phodex::test {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliRun = ProgramRun;
 
 std::string Jpeg(const std::string& text) {
     return std::string("\xFF\xD8\xFF\xE0", 4) + text;
@@ -44,21 +39,17 @@ protected:
     QStringList Command(const QStringList& arguments) const {
         return QStringList{"--work-dir", work.path(), "--proxy", "", "--quiet"} + arguments;
     }
-    void Start(QProcess& process, const QStringList& arguments) const {
+    void Start(ChildProgram& process, const QStringList& arguments) const {
         process.setWorkingDirectory(work.path());
-        process.start(QStringLiteral(PHODEX_CLI), Command(arguments));
-        ASSERT_TRUE(process.waitForStarted(10000));
+        ASSERT_TRUE(process.start(QStringLiteral(PHODEX_CLI), Command(arguments)))
+            << process.error().toStdString();
     }
-    static CliRun Finish(QProcess& process) {
+    static CliRun Finish(ChildProgram& process) {
         EXPECT_TRUE(process.waitForFinished(60000));
-        CliRun run;
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return process.result();
     }
     CliRun Run(const QStringList& arguments) const {
-        QProcess process;
+        ChildProgram process;
         Start(process, arguments);
         return Finish(process);
     }
@@ -158,10 +149,10 @@ TEST_F(CliDownload, InterruptedGetListLeavesOnlyWholePictures) {
     QStringList addresses{Address("/p/1.jpg"), Address("/p/2.jpg")};
     for (int i = 1; i <= 20; ++i)
         addresses << Address("/slow/" + std::to_string(i) + ".jpg");
-    QProcess process;
+    ChildProgram process;
     Start(process, {"get-list", WriteList(addresses), "--save", save.path(), "--threads", "2"});
     ASSERT_TRUE(WaitForRequests("/slow/*", 2));
-    ::kill(pid_t(process.processId()), SIGINT);
+    process.signal(SIGINT);
     const CliRun run = Finish(process);
     EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
     EXPECT_EQ(SavedFiles(), (QStringList{"1.jpg", "2.jpg"}));
@@ -210,14 +201,14 @@ TEST_F(CliDownload, KilledGetListNeverLeavesAPartialPictureAndTheNextRunFinishes
     std::mt19937 random(20261211);
     std::uniform_int_distribution<int> moment(20, 500);
     for (int round = 1; round <= 20; ++round) {
-        QProcess process;
+        ChildProgram process;
         Start(process, command);
         const int before = int(site.requests().size());
         // Killing before the first request would test nothing.
         for (int i = 0; i < 1000 && int(site.requests().size()) == before; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         std::this_thread::sleep_for(std::chrono::milliseconds(moment(random)));
-        ::kill(pid_t(process.processId()), SIGKILL);
+        process.signal(SIGKILL);
         ASSERT_TRUE(process.waitForFinished(10000));
         expectOnlyWholePictures(round);
     }
@@ -250,12 +241,8 @@ TEST_F(CliDownload, AFullOrVanishedSaveFolderIsNamedWithTheCauseAndLeavesNoParti
         res.set_content(Jpeg(req.path) + big, "image/jpeg");
     });
     {
-        QProcess process;
-        process.setChildProcessModifier([] {
-            ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of killing
-            const rlimit limit{40 * 1024, 40 * 1024};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        });
+        ChildProgram process;
+        process.limitFileSize(40 * 1024);
         Start(process, {"get-list", WriteList({Address("/p/1.jpg"), Address("/big/2.jpg")}),
                         "--save", save.path(), "--threads", "1"});
         const CliRun run = Finish(process);
@@ -271,7 +258,7 @@ TEST_F(CliDownload, AFullOrVanishedSaveFolderIsNamedWithTheCauseAndLeavesNoParti
         site.get("/drip/*", [this](const httplib::Request& req, httplib::Response& res) {
             site.slowDrip(SlowPicture(req.path), 1024, std::chrono::milliseconds(20))(req, res);
         });
-        QProcess process;
+        ChildProgram process;
         Start(process, {"get-list", WriteList({Address("/drip/1.jpg")}), "--save", folder});
         ASSERT_TRUE(WaitForRequests("/drip/*", 1));
         ASSERT_TRUE(QDir(folder).removeRecursively());
@@ -287,10 +274,9 @@ TEST_F(CliDownload, AFullOrVanishedSaveFolderIsNamedWithTheCauseAndLeavesNoParti
 TEST_F(CliDownload, AWorkFolderThatCannotBeMadeIsNamedWithTheCause) {
     const QString blocker = save.filePath(QStringLiteral("a-file"));
     WriteFile(blocker, "not a folder");
-    QProcess process;
-    process.start(QStringLiteral(PHODEX_CLI),
-                  {"--work-dir", blocker + QStringLiteral("/work"), "sites"});
-    const CliRun run = Finish(process);
+    ChildProgram process;
+    const CliRun run = RunProgram(process, QStringLiteral(PHODEX_CLI),
+                                  {"--work-dir", blocker + QStringLiteral("/work"), "sites"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("cannot create folder %1: ").arg(blocker)))
         << run.err.toStdString();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "support/childprogram.h"
 #include "support/siteoption.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -11,29 +11,21 @@ namespace phodex {
 using test::SiteOption;
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliRun = test::ProgramRun;
 
 // phodex-cli list in a work folder of its own, as a user would run it. Every
 // connection goes to a closed loopback port, so the listings here find
 // nothing; what a listing finds is covered by the job tests.
 CliRun RunList(const QStringList& arguments) {
     QTemporaryDir work;
-    QProcess process;
+    test::ChildProgram process;
     process.setWorkingDirectory(work.path());
     const QStringList offline{"--connect-to",     ":80:127.0.0.1:9", "--connect-to",
                               ":443:127.0.0.1:9", "--proxy",         ""};
-    process.start(QStringLiteral(PHODEX_CLI), QStringList{"--work-dir", work.path()} + offline +
-                                                  QStringList{"list"} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    CliRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return test::RunProgram(process, QStringLiteral(PHODEX_CLI),
+                            QStringList{"--work-dir", work.path()} + offline +
+                                QStringList{"list"} + arguments,
+                            60000);
 }
 
 TEST(CliListTest, NothingFoundIsAnEmptyJsonArrayAndStatusTwo) {
