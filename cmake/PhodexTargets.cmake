@@ -1,4 +1,34 @@
 # SPDX-License-Identifier: MIT
+# Precompiled headers: the Qt, standard library, GoogleTest and fake-site
+# headers that nearly every file includes cost more to parse than most files'
+# own code, so each target parses them once. Test programs on the fake sites
+# share one set, made for the site-test library.
+set(PHODEX_PCH_CORE
+    <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QObject> <QString>
+    <QStringList> <QUrl> <algorithm> <atomic> <chrono> <functional> <map> <memory> <mutex>
+    <optional> <string> <vector>)
+set(PHODEX_PCH_WIDGETS
+    <QApplication> <QComboBox> <QDialog> <QLabel> <QLineEdit> <QPushButton> <QVBoxLayout>
+    <QWidget>)
+set(PHODEX_PCH_TESTS <QTemporaryDir> <gtest/gtest.h>)
+
+# phodex_precompile(<target> [WIDGETS] [TESTS] [FAKE_SITES]): the headers of
+# the kinds of code the target holds.
+function(phodex_precompile target)
+  cmake_parse_arguments(ARG "WIDGETS;TESTS;FAKE_SITES" "" "" ${ARGN})
+  set(headers ${PHODEX_PCH_CORE})
+  if(ARG_WIDGETS)
+    list(APPEND headers ${PHODEX_PCH_WIDGETS})
+  endif()
+  if(ARG_TESTS)
+    list(APPEND headers ${PHODEX_PCH_TESTS})
+  endif()
+  if(ARG_FAKE_SITES)
+    list(APPEND headers <httplib.h>)
+  endif()
+  target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
+
 # One static library per layer folder: every .cpp of the folder and its
 # subfolders belongs to it, so adding a file never needs a CMake edit.
 function(phodex_add_layer name)
@@ -17,6 +47,13 @@ function(phodex_add_layer name)
   endif()
   target_include_directories(phodex_${name} ${scope} ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(phodex_${name} ${scope} ${ARG_DEPS})
+  if(code)
+    if(Qt6::Widgets IN_LIST ARG_DEPS)
+      phodex_precompile(phodex_${name} WIDGETS)
+    else()
+      phodex_precompile(phodex_${name})
+    endif()
+  endif()
 endfunction()
 
 # The tests read the programs' Chinese texts: the programs they start find a
@@ -24,17 +61,22 @@ endfunction()
 # another language sets it for the program it starts.
 set(PHODEX_TEST_LANGUAGE "LANGUAGE=zh_CN")
 
-# One test program per folder of tests: every *_test.cpp in it.
+# One test program per folder of tests: every *_test.cpp in it. ON_FAKE_SITES:
+# its tests run against the fake sites, and it reuses the site-test library's
+# precompiled headers (its compile definitions must then be the same).
 function(phodex_add_test_folder name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "ON_FAKE_SITES" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   if(NOT sources)
     return()
   endif()
   add_executable(test_${name} ${sources})
   target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(test_${name} PRIVATE
-    PHODEX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+  if(ARG_ON_FAKE_SITES)
+    target_precompile_headers(test_${name} REUSE_FROM phodex_sitesupport)
+  else()
+    phodex_precompile(test_${name} TESTS)
+  endif()
   # Labelled by the folder below tests/ (unit, sites, ui, browser, cli), so
   # that a quick run can pick the fast kinds.
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})

@@ -4,6 +4,7 @@
 #include "browserworld.h"
 #include "support/childprogram.h"
 #include "support/testtls.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,6 +3,7 @@
 // headless browser, and only then does the listing service answer.
 #include "browserworld.h"
 #include "clirun.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QDirIterator>

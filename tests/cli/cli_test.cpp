@@ -3,6 +3,7 @@
 #include "phodexversion.h"
 #include "settings/record.h"
 #include "support/childprogram.h"
+#include "testpaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "support/gzip.h"
 #include "support/testtls.h"
 #include "text/codepage.h"
+#include "testpaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

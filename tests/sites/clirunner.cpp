@@ -3,6 +3,7 @@
 
 #include "support/fakesite.h"
 #include "support/testtls.h"
+#include "testpaths.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // phodex-cli run as a user runs it, its requests sent to a loopback fake
-// site. A test program that uses it defines PHODEX_CLI as the program's path.
+// site.
 namespace phodex::test {
 
 class FakeSite;

@@ -8,6 +8,7 @@
 #include "settings/defaults.h"
 #include "support/engineroutes.h"
 #include "support/testtls.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -6,6 +6,7 @@
 #include "support/siteoption.h"
 #include "support/testfiles.h"
 #include "text/codepage.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <QFile>

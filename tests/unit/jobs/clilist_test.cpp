@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/childprogram.h"
 #include "support/siteoption.h"
+#include "testpaths.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

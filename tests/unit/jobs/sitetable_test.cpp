@@ -7,6 +7,7 @@
 #include "core/seams/recordingobserver.h"
 #include "core/seams/shell.h"
 #include "core/seams/userprompt.h"
+#include "testpaths.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 
 #include "net/agents.h"
 #include "net/thismachine.h"
+#include "testpaths.h"
 
 namespace phodex::test {
 namespace {
