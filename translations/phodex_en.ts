@@ -677,6 +677,10 @@ When it has started, enter an album address or a QQ number and click &quot;Get a
         <source>导出完毕，共%1个图片网址</source>
         <translation>Export finished, picture addresses: %1</translation>
     </message>
+    <message>
+        <source>相册太多，只列出了前%1个</source>
+        <translation>Too many albums: only the first %1 are listed</translation>
+    </message>
 </context>
 <context>
     <name>phodex::LoginItems</name>

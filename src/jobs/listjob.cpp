@@ -130,6 +130,11 @@ void ListJob::body(const ListJobRequest& request) {
             s.subType = request.subTypeBox;
         ListJobContext ctx(m_env, request.listType, s.settings(), extension);
         DispatchList(ctx, request.address);
+        if (ctx.reachedAlbumCap()) {
+            observer.detailLine(
+                QCoreApplication::translate("phodex::Jobs", "相册太多，只列出了前%1个")
+                    .arg(ListJobContext::kAlbumCap));
+        }
     }
     epilogue(request.address, result);
 }

@@ -10,6 +10,10 @@ bool ListJobContext::addAlbum(const AlbumInfo& album) {
     // Before start-up has finished the window cannot show albums; the
     // operation still walks its pages but keeps nothing.
     if (session().ready.load()) {
+        if (session().albums.count() >= kAlbumCap) {
+            m_capped = true;
+            return false;
+        }
         AlbumInfo cleaned = album;
         SanitizeName(cleaned.name, kNoFallbackNumber, true);
         const int count = session().albums.Add(cleaned);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "listjobfixture.h"
 
+#include "jobs/listjobcontext.h"
 #include "settings/record.h"
 
 #include <QFile>
@@ -66,6 +67,21 @@ TEST_F(ListJobTest, AStopDuringTheListingKeepsTheAlbumsFoundSoFar) {
     EXPECT_EQ(observer.eventsWith("status:").last(), "获取相册列表完成，共4个");
     EXPECT_EQ(session.listState.load(), kListIdle);
     EXPECT_EQ(job.lastResult().albumCount, 4);
+}
+
+// An owner page that claims more albums than anyone has: the listing keeps the
+// first ones, asks for no further page and says why the list ends there.
+TEST_F(ListJobTest, AListOfTooManyAlbumsStopsAtTheCapAndSaysSo) {
+    constexpr int cap = ListJobContext::kAlbumCap;
+    ServeTestSite(site, "hoarder", Owner(cap + 5, 40000));
+
+    const ListJobResult result = runList(TestSiteAddress("hoarder"));
+
+    EXPECT_EQ(result.albumCount, cap);
+    EXPECT_EQ(session.albums.At(cap - 1).name, QStringLiteral("Album %1").arg(cap));
+    EXPECT_EQ(site.countOf("/u/hoarder"), 3);
+    EXPECT_EQ(observer.eventsWith("detail:").last(), QStringLiteral("相册太多，只列出了前%1个").arg(cap));
+    EXPECT_EQ(observer.eventsWith("status:").last(), QStringLiteral("获取相册列表完成，共%1个").arg(cap));
 }
 
 TEST_F(ListJobTest, TheButtonWorksFromTheJobsLastMessage) {
