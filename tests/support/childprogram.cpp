@@ -172,14 +172,15 @@ ProgramRun RunProgram(ChildProgram& program, const QString& path, const QStringL
                       int milliseconds) {
     if (!program.start(path, arguments))
         return ProgramRun{-1, {}, program.error()};
-    if (!program.waitForFinished(milliseconds)) {
+    const bool ended = program.waitForFinished(milliseconds);
+    if (!ended) {
         program.signal(SIGKILL);
         program.waitForFinished(10000);
-        ProgramRun run = program.result();
-        run.err += QStringLiteral("\n[still running after %1 ms: killed]").arg(milliseconds);
-        return run;
     }
-    return program.result();
+    ProgramRun run = program.result();
+    if (!ended)
+        run.err += QStringLiteral("\n[still running after %1 ms: killed]").arg(milliseconds);
+    return run;
 }
 
 } // namespace phodex::test
