@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
+#include "support/testfiles.h"
+
 #include "ui/csvexport.h"
 
 #include <QFile>
 
 namespace phodex::test {
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 TEST(CsvExport, FieldsAreCleanedSoThatTheyNeverSplitALine) {
     const struct {
@@ -40,7 +37,7 @@ TEST_F(WindowTest, ExportWritesTheGridAsGbkLines) {
     EXPECT_EQ(dialogs.informations().last(),
               QStringLiteral("此导出为导出表格内容，如需下载图片，请点击右上角的 下载 按钮。"));
     EXPECT_EQ(dialogs.questions().last(), QStringLiteral("是否导出相册网址?"));
-    EXPECT_EQ(FileBytes(plain), QByteArray("0001,a','b,   2,,,,\r\n"
+    EXPECT_EQ(ReadFile(plain), QByteArray("0001,a','b,   2,,,,\r\n"
                                            "0002,its,\xCE\xB4\xD6\xAA,,,,\r\n"
                                            "0003,\xD6\xD0\xCE\xC4,  12,,,,\r\n"));
 
@@ -48,7 +45,7 @@ TEST_F(WindowTest, ExportWritesTheGridAsGbkLines) {
     dialogs.queueAnswer(true);
     dialogs.queuePath(withAddresses);
     window->exportCsv();
-    EXPECT_EQ(FileBytes(withAddresses), QByteArray("0001,a','b,   2,,,,/album/a1,\r\n"
+    EXPECT_EQ(ReadFile(withAddresses), QByteArray("0001,a','b,   2,,,,/album/a1,\r\n"
                                                    "0002,its,\xCE\xB4\xD6\xAA,,,,/album/a2,\r\n"
                                                    "0003,\xD6\xD0\xCE\xC4,  12,,,,/album/a3,\r\n"));
 }
@@ -58,7 +55,7 @@ TEST_F(WindowTest, ExportWithoutAlbumsWritesAnEmptyFileAndCancelWritesNothing) {
     const QString path = homeDir.path() + QStringLiteral("/empty.csv");
     dialogs.queuePath(path);
     window->exportCsv();
-    EXPECT_EQ(FileBytes(path), QByteArray());
+    EXPECT_EQ(ReadFile(path), QByteArray());
     EXPECT_EQ(dialogs.choosers().last(), QStringLiteral("导出后，自行调整列宽(*.csv)"));
 
     window->exportCsv(); // the save dialog is cancelled

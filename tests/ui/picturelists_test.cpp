@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "windowfixture.h"
 
+#include "support/testfiles.h"
+
 #include <QFile>
 
 namespace phodex::test {
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 TEST_F(WindowTest, ExportWritesTheTickedAlbumsPictureAddresses) {
     ServeOwner({{"一", {{"1a.jpg", "t"}, {"1b.jpg", "t", "1b-fallback.jpg"}, {"1c.jpg", "t"}}},
@@ -31,7 +28,7 @@ TEST_F(WindowTest, ExportWritesTheTickedAlbumsPictureAddresses) {
     }));
     EXPECT_EQ(dialogs.choosers().last(), QStringLiteral("迅雷下载列表(*.txt)"));
     // One address a line, CR LF, no fallback line; nothing was downloaded.
-    EXPECT_EQ(FileBytes(path), AddressLines({"1a.jpg", "1b.jpg", "1c.jpg", "3a.jpg", "3b.jpg"}));
+    EXPECT_EQ(ReadFile(path), AddressLines({"1a.jpg", "1b.jpg", "1c.jpg", "3a.jpg", "3b.jpg"}));
     EXPECT_EQ(site.countOf("/p/*"), 0);
     EXPECT_FALSE(QFileInfo::exists(saveDir.path() + QStringLiteral("/tester")));
 }

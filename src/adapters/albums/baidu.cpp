@@ -16,7 +16,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kBaiduTextFlags = kTextInflate | kTextUtf8;
 
 QString AlbumHost() {
     return SiteHosts::https(HostRole::BaiduAlbumHost);
@@ -29,7 +29,7 @@ QString Decoded(const QString& text) {
 // The user page writes its albums as a script object; made to read like the
 // service's items, the same markers find their values.
 void ListUserPageAlbums(ListContext& ctx, const QString& user, PageWalk& walk, QString& lastKey) {
-    QString page = FetchPage(AlbumHost() + QStringLiteral("u/") + QueryValue(user), kTextFlags,
+    QString page = FetchPage(AlbumHost() + QStringLiteral("u/") + QueryValue(user), kBaiduTextFlags,
                              QByteArrayLiteral("id=\"feedback\""));
     SkipTo(page, QStringLiteral("mobileAlbum:"));
     CutAt(page, QStringLiteral("userAlbumList"));
@@ -88,7 +88,7 @@ void BaiduListAlbums(ListContext& ctx, const QString& user) {
         const QString text =
             FetchPage(service + QStringLiteral("?size=2000&album_type=0&album_sign=%1&_=%2")
                                     .arg(QueryValue(lastKey), RandomFraction()),
-                      kTextFlags);
+                      kBaiduTextFlags);
         QStringList parts;
         if (text.isEmpty() || SplitBy(text, QStringLiteral("\"picture_cover"), parts) < 1)
             return;
@@ -129,7 +129,7 @@ void BaiduListPhotos(PictureContext& ctx, int albumIndex) {
         // A page that did not arrive, an error page or an empty one says
         // nothing about whether the album is private.
         const bool received = Fetch(response, request, 0) && !IsErrorReply(response);
-        const QString text = received ? GetText(response, kTextFlags) : QString();
+        const QString text = received ? GetText(response, kBaiduTextFlags) : QString();
         if (text.isEmpty())
             return std::nullopt;
         QStringList parts;

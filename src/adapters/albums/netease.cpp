@@ -75,7 +75,7 @@ QString ScriptFromCall(const QString& owner, const QString& params) {
 // Values are "<server number>/<path>" or a bare path. A leading part that
 // is not a number would become part of the host name, so such a value is
 // read as a bare path.
-QString PictureAddress(const QString& value) {
+QString NeteasePictureAddress(const QString& value) {
     const QString host =
         SiteHosts::get(value.contains(QStringLiteral("/photo/")) ? HostRole::NeteaseBlogPictureHost
                                                                  : HostRole::NeteasePictureHost);
@@ -120,7 +120,7 @@ bool ReadAlbum(const QString& item, const QString& owner, AlbumInfo& album) {
         GetBetween(rest, QStringLiteral("count:"), QStringLiteral(",")), album.photoCount);
     const QString cover = GetBetween(rest, QStringLiteral("curl:'"), QStringLiteral("'"));
     if (!cover.isEmpty())
-        album.cover = PictureAddress(cover);
+        album.cover = NeteasePictureAddress(cover);
     if (album.photoCount == 0)
         album.cover = Placeholder("none");
     album.key = GetBetween(rest, QStringLiteral("purl:'"), QStringLiteral("'"));
@@ -215,7 +215,7 @@ void NeteaseListPhotos(PictureContext& ctx, int albumIndex) {
         QString title = GetBetween(item, QStringLiteral("desc:'"), QStringLiteral("'"));
         if (title.isEmpty())
             title = album.name;
-        if (!HandOverPicture(ctx, PictureAddress(url), title, albumIndex, walk))
+        if (!HandOverPicture(ctx, NeteasePictureAddress(url), title, albumIndex, walk))
             return;
     }
 }

@@ -18,7 +18,7 @@ namespace {
 
 // The photo-set pages are in the site's own code page, which the page text
 // decodes by default.
-constexpr int kTextFlags = kTextInflate;
+constexpr int kNeteasePpTextFlags = kTextInflate;
 
 // The set page: only the picture list between its two script variables
 // lists the set's pictures.
@@ -27,7 +27,7 @@ QString FetchSetPage(const QString& address) {
     request.startMarker = QByteArrayLiteral("window.picList");
     request.url = address;
     CUrlResponse response;
-    return FetchText(response, request, kTextFlags);
+    return FetchText(response, request, kNeteasePpTextFlags);
 }
 
 // The owner page links its sets by path as often as by address; a path is
@@ -44,7 +44,7 @@ QString SetAddress(const QString& owner, const QString& link) {
 } // namespace
 
 void NeteasePpListAlbums(ListContext& ctx, const QString& address) {
-    QString text = FetchPage(address, kTextFlags);
+    QString text = FetchPage(address, kNeteasePpTextFlags);
     if (text.isEmpty())
         return;
     QString owner = GetBetween(text, QStringLiteral("nickName : '"), QStringLiteral("'"));

@@ -16,9 +16,9 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kDoubanTextFlags = kTextInflate | kTextUtf8;
 // The site limits how fast its pages may be asked for.
-constexpr qint64 kPagePauseMs = 2000;
+constexpr qint64 kDoubanPagePauseMs = 2000;
 
 // How a page lists its pictures: the marker each item starts after, and the
 // element the item is, whose end ends the item's values. A film's stills
@@ -99,7 +99,7 @@ void ListDoubanPage(ListContext& ctx, const QString& address, DoubanPage kind) {
     CUrlRequest request = PageRequest(PageRequestHeaders(address));
     request.url = address;
     CUrlResponse response;
-    const QString page = FetchText(response, request, kTextFlags);
+    const QString page = FetchText(response, request, kDoubanTextFlags);
     if (page.isEmpty())
         return;
     QString text = page;
@@ -152,7 +152,7 @@ void DoubanListPhotos(PictureContext& ctx, int albumIndex) {
     while (walk.nextPage()) {
         if (!next.isEmpty()) {
             request.url = next;
-            text = FetchText(response, request, kTextFlags);
+            text = FetchText(response, request, kDoubanTextFlags);
         }
         if (text.isEmpty())
             return;
@@ -184,7 +184,7 @@ void DoubanListPhotos(PictureContext& ctx, int albumIndex) {
             CutAt(text, QStringLiteral("</span"));
             next = GetBetween(text, QStringLiteral("href=\""), QStringLiteral("\""), kConsume);
         }
-        pacer().sleepMs(kPagePauseMs);
+        pacer().sleepMs(kDoubanPagePauseMs);
         if (next.isEmpty())
             return;
     }

@@ -12,7 +12,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = 0x03;
+constexpr int kDuitangTextFlags = 0x03;
 constexpr qint64 kOneAlbumPauseMs = 2000;
 constexpr qint64 kAlbumPagePauseMs = 1500;
 constexpr qint64 kPicturePagePauseMs = 2500;
@@ -27,7 +27,7 @@ QString SiteAddress(const QString& path) {
     return QStringLiteral("http://") + SiteHosts::get(HostRole::DuitangHost) + path;
 }
 
-void ListOneAlbum(ListContext& ctx) {
+void DuitangListOneAlbum(ListContext& ctx) {
     QString page = ctx.session().textSlot(TextSlot::First);
     AlbumInfo album;
     album.name = GetBetween(page, QStringLiteral("album-title\">"), QStringLiteral("</"), kConsume)
@@ -40,7 +40,7 @@ void ListOneAlbum(ListContext& ctx) {
         pacer().sleepMs(kOneAlbumPauseMs);
 }
 
-void ListUserAlbums(ListContext& ctx, const QString& user) {
+void DuitangListUserAlbums(ListContext& ctx, const QString& user) {
     CUrlRequest request = PageRequest(GzipHeader() + QStringLiteral("\r\nReferer: ") +
                                       SiteAddress(QStringLiteral("/people/?user_id=") + user));
     CUrlResponse response;
@@ -55,7 +55,7 @@ void ListUserAlbums(ListContext& ctx, const QString& user) {
             QStringLiteral("&_=%1%2")
                 .arg(qint32(quint32(seconds)))
                 .arg(qint32(seconds >> 32), 4, 10, QLatin1Char('0'));
-        const QString text = FetchText(response, request, kTextFlags);
+        const QString text = FetchText(response, request, kDuitangTextFlags);
         if (text.isEmpty())
             return;
         QStringList parts;
@@ -92,9 +92,9 @@ QString FullPicture(QString path) {
 
 void DuitangListAlbums(ListContext& ctx, const QString& user) {
     if (!ctx.session().textSlot(TextSlot::First).isEmpty())
-        ListOneAlbum(ctx);
+        DuitangListOneAlbum(ctx);
     else
-        ListUserAlbums(ctx, user);
+        DuitangListUserAlbums(ctx, user);
 }
 
 void DuitangListPhotos(PictureContext& ctx, int albumIndex) {
@@ -118,7 +118,7 @@ void DuitangListPhotos(PictureContext& ctx, int albumIndex) {
                           .arg(start)
                           .arg(qint32(stamp))
                           .arg(tick, 3, 10, QLatin1Char('0'));
-        QString text = FetchText(response, request, kTextFlags);
+        QString text = FetchText(response, request, kDuitangTextFlags);
         if (text.isEmpty())
             return;
         const QString whole = text;

@@ -13,8 +13,8 @@ namespace phodex {
 
 namespace {
 
-const QString kNextPage = QStringLiteral("\">下一頁>");
-constexpr int kTextFlags = kTextInflate | kTextBig5;
+const QString kPchomeNextPage = QStringLiteral("\">下一頁>");
+constexpr int kPchomeTextFlags = kTextInflate | kTextBig5;
 
 // The lists show thumbnails, whose file names end with an "s" before the
 // extension; the picture itself has the name without it. Folders may hold
@@ -37,7 +37,7 @@ void PchomeListAlbums(ListContext& ctx, const QString& user) {
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::PchomePhotoHost) + QueryValue(user);
     WalkNumberedPages(
-        request, kTextFlags, kNextPage, walk,
+        request, kPchomeTextFlags, kPchomeNextPage, walk,
         [&](int page) { return home + u'*' + QString::number(page); },
         [&](int, QString& text) {
             // What follows is the site's own selection of other users' albums.
@@ -71,7 +71,7 @@ void PchomeListPhotos(PictureContext& ctx, int albumIndex) {
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
-        request, kTextFlags, kNextPage, walk,
+        request, kPchomeTextFlags, kPchomeNextPage, walk,
         [&](int page) {
             return OnHost(HostRole::PchomePhotoHost, album.key + u'*' + QString::number(page));
         },

@@ -17,13 +17,13 @@ namespace phodex {
 
 namespace {
 
-const QString kNextPage = QStringLiteral("\">下一页");
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+const QString kSinaNextPage = QStringLiteral("\">下一页");
+constexpr int kSinaTextFlags = kTextInflate | kTextUtf8;
 // The photo blog turns fast readers away for a while: every page is
 // followed by a pause, and a page that failed is asked for again after a
 // longer one, three times at most.
 constexpr qint64 kAfterPageMs = 2000;
-constexpr qint64 kRetryPageMs = 4000;
+constexpr qint64 kSinaRetryPageMs = 4000;
 constexpr int kPageAttempts = 4;
 
 // The blog's name in the page title, without the site's suffix.
@@ -47,7 +47,7 @@ void SinaPhotoListAlbums(ListContext& ctx, const QString& address) {
     CUrlRequest request = GzipPageRequest();
     request.url = address;
     CUrlResponse response;
-    QString text = FetchText(response, request, kTextFlags);
+    QString text = FetchText(response, request, kSinaTextFlags);
     if (text.isEmpty())
         return;
     ctx.session().setOwnerFolder(BlogOwner(text));
@@ -58,7 +58,7 @@ void SinaPhotoListAlbums(ListContext& ctx, const QString& address) {
     request.url = SiteHosts::https(HostRole::SinaPhotoBlogHost,
                                    QStringLiteral("/services/ctg_list_ctg.php?format=gsonv&uid=")) +
                   QueryValue(uid);
-    text = FetchText(response, request, kTextFlags);
+    text = FetchText(response, request, kSinaTextFlags);
     QStringList parts;
     SplitBy(text, QStringLiteral("\"category\":\""), parts);
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -90,15 +90,15 @@ void SinaPhotoListPhotos(PictureContext& ctx, int albumIndex) {
         request.headers = GzipHeader() + QStringLiteral("\r\nReferer: ") + request.url;
         bool fetched = Fetch(response, request, 0);
         for (int attempt = 1; !fetched && attempt < kPageAttempts; ++attempt) {
-            pacer().sleepMs(kRetryPageMs);
+            pacer().sleepMs(kSinaRetryPageMs);
             fetched = Fetch(response, request, 0);
         }
         if (!fetched)
             return;
-        const QString text = GetText(response, kTextFlags);
+        const QString text = GetText(response, kSinaTextFlags);
         if (text.isEmpty())
             return;
-        const bool more = text.contains(kNextPage);
+        const bool more = text.contains(kSinaNextPage);
         QStringList parts;
         SplitBy(text, QStringLiteral("class=\"pt_border\""), parts);
         for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -129,7 +129,7 @@ void SinaBlogListArticles(ListContext& ctx, const QString& address) {
     // Older blog layouts mark their articles differently; page 1 tells which.
     QString marker = QStringLiteral("class=\"atc_title\">");
     WalkNumberedPages(
-        request, kTextFlags, kNextPage, walk,
+        request, kSinaTextFlags, kSinaNextPage, walk,
         [&](int page) { return address + QStringLiteral("_%1.html").arg(page); },
         [&](int page, QString& text) {
             if (page == 1) {
@@ -163,7 +163,7 @@ void SinaBlogListPhotos(PictureContext& ctx, int albumIndex) {
     request.url = album.key;
     request.endMarker = QByteArrayLiteral("class=\"shareUp\">");
     CUrlResponse response;
-    QString text = FetchText(response, request, kTextFlags);
+    QString text = FetchText(response, request, kSinaTextFlags);
     if (text.isEmpty())
         return;
     QString title =

@@ -17,7 +17,7 @@ namespace phodex {
 
 namespace {
 
-const QString kNextPage = QStringLiteral("class=\"nor\">下一页");
+const QString kZolNextPage = QStringLiteral("class=\"nor\">下一页");
 const QString kItem = QStringLiteral("id=\"pic_");
 constexpr char kUnnamedProduct[] =
     QT_TRANSLATE_NOOP("phodex::Sites", "没有找到这个产品的名称，请确认网址是ZOL的产品页面");
@@ -64,7 +64,7 @@ void ZolListAlbums(ListContext& ctx, const QString& user) {
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::ZolPhotoHost) + QueryValue(user);
     WalkNumberedPages(
-        request, kTextInflate, kNextPage, walk,
+        request, kTextInflate, kZolNextPage, walk,
         [&](int page) { return home + QStringLiteral("/album_%1.html").arg(page); },
         [&](int page, QString& text) {
             if (page == 1) {
@@ -97,7 +97,7 @@ void ZolListPhotos(PictureContext& ctx, int albumIndex) {
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
-        request, kTextInflate, kNextPage, walk,
+        request, kTextInflate, kZolNextPage, walk,
         [&](int page) {
             return OnHost(HostRole::ZolPhotoHost,
                           album.key + QString::number(page) + QStringLiteral(".html"));

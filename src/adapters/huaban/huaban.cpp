@@ -16,12 +16,12 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = 0x03;
+constexpr int kHuabanTextFlags = 0x03;
 // The API host answers a busy moment with a gateway page: the same page is
 // asked again after a pause, a few times.
 constexpr int kAttempts = 3;
 constexpr qint64 kRetryPauseMs = 6000;
-constexpr qint64 kPagePauseMs = 2000;
+constexpr qint64 kHuabanPagePauseMs = 2000;
 
 bool IsGatewayTimeout(const QString& text) {
     return text.indexOf(QStringLiteral("504 Gateway Time-out")) > 0;
@@ -70,7 +70,7 @@ void HuabanListBoards(ListContext& ctx, const QString& address) {
     CUrlResponse response;
     if (!Fetch(response, request, cookies.fetchFlags()))
         return;
-    QString text = GetText(response, kTextFlags);
+    QString text = GetText(response, kHuabanTextFlags);
     SkipTo(text, QStringLiteral("app.page[\""));
     const QString board =
         GetBetween(text, QStringLiteral("board_id\":"), QStringLiteral(","), kConsume).trimmed();
@@ -106,7 +106,7 @@ void HuabanListPhotos(PictureContext& ctx, int albumIndex) {
             return;
         request.url = PinsPage(
             album.key, walk.pages() == 0 ? QString() : ctx.session().textSlot(TextSlot::Second));
-        QString text = FetchText(response, request, kTextFlags);
+        QString text = FetchText(response, request, kHuabanTextFlags);
         if (text.isEmpty() || IsGatewayTimeout(text)) {
             ++failures;
             pacer().sleepMs(kRetryPauseMs);
@@ -138,7 +138,7 @@ void HuabanListPhotos(PictureContext& ctx, int albumIndex) {
                 return;
         }
         walk.notePage(text);
-        pacer().sleepMs(kPagePauseMs);
+        pacer().sleepMs(kHuabanPagePauseMs);
     }
 }
 

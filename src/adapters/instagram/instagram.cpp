@@ -16,9 +16,9 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kInstagramTextFlags = kTextInflate | kTextUtf8;
 // The query service limits how fast a profile's pages may be asked for.
-constexpr qint64 kPagePauseMs = 3000;
+constexpr qint64 kInstagramPagePauseMs = 3000;
 const QString kQueryDoc = QStringLiteral("17991233890457762");
 
 QString QueryAddress(const QString& profileId, const QString& after) {
@@ -51,7 +51,7 @@ void InstagramListAlbums(ListContext& ctx, const QString& user) {
     CUrlResponse response;
     if (!Fetch(response, request, cookies.fetchFlags()))
         return;
-    QString text = GetText(response, kTextFlags);
+    QString text = GetText(response, kInstagramTextFlags);
     const QString profileId =
         GetBetween(text, QStringLiteral("\"profile_id\":\""), QStringLiteral("\""), kConsume);
     ctx.session().setTextSlot(TextSlot::Third, profileId);
@@ -76,7 +76,7 @@ void InstagramListPhotos(PictureContext& ctx, int albumIndex) {
         request.url = QueryAddress(profileId, after);
         if (!Fetch(response, request, cookies.fetchFlags()))
             return;
-        const QString text = GetText(response, kTextFlags);
+        const QString text = GetText(response, kInstagramTextFlags);
         if (text.isEmpty())
             return;
         QString page = text;
@@ -101,7 +101,7 @@ void InstagramListPhotos(PictureContext& ctx, int albumIndex) {
                 return;
         }
         walk.notePage(text);
-        pacer().sleepMs(kPagePauseMs);
+        pacer().sleepMs(kInstagramPagePauseMs);
         if (after.isEmpty())
             return;
     }

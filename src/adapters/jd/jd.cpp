@@ -30,7 +30,7 @@ const QString kThumbnailListClass = QStringLiteral("lh");
 constexpr char kNoName[] = QT_TRANSLATE_NOOP(
     "phodex::Sites", "没有找到这个商品的名称，网页的格式可能已经改变，无法获取这个商品");
 
-QString ProductName(QString text) {
+QString JdProductName(QString text) {
     QString name = GetBetween(text, QStringLiteral("sku-name\">"), QStringLiteral("</d"));
     if (name.isEmpty())
         name = GetBetween(text, QStringLiteral("sku-name>"), QStringLiteral("</d"));
@@ -60,12 +60,12 @@ void QuoteAttributes(QString& text) {
 }
 
 // The large picture of a thumbnail: "" when the part names none.
-QString PictureAddress(const QString& part) {
+QString JdPictureAddress(const QString& part) {
     QString address = TextBefore(part, QStringLiteral(" "));
     if (!address.contains(QStringLiteral("http"))) {
         if (!address.contains(QLatin1Char('.')))
             return QString();
-        address = WithWebScheme(address);
+        address = WithHttpScheme(address);
     }
     address.remove(QLatin1Char('"'));
     address.remove(QLatin1Char('\''));
@@ -94,7 +94,7 @@ bool HandOverThumbnails(PictureContext& ctx, QString page, const Thumbnails& how
     QStringList parts;
     SplitBy(page, QStringLiteral("src="), parts);
     for (qsizetype q = 1; q < parts.size(); ++q) {
-        const QString address = PictureAddress(parts.at(q));
+        const QString address = JdPictureAddress(parts.at(q));
         if (address.isEmpty())
             continue;
         if (!HandOverMainPicture(ctx, address, MainPictureTitle(how.titlePrefix, int(q)),
@@ -179,7 +179,7 @@ void JdListProducts(ListContext& ctx, const QString& address) {
     }
     // The picture step reads the page the product was listed from.
     KeepProductPage(ctx.session(), address, text);
-    const QString name = ProductName(text);
+    const QString name = JdProductName(text);
     if (name.isEmpty()) {
         ctx.env.prompt.information(QCoreApplication::translate("phodex::Sites", kNoName));
         return;

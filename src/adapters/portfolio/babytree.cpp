@@ -16,7 +16,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kBabytreeTextFlags = kTextInflate | kTextUtf8;
 const QByteArray kPageEnd = QByteArrayLiteral("vertical-align:middle");
 // The older pages' pager arrow, as the page text has it once its entities
 // are decoded ("&gt;" is never left in the text).
@@ -35,7 +35,7 @@ void SetOwnerFromTitle(ListContext& ctx, QString& text, const QString& user) {
 QString BigPicture(const QString& page, const QByteArray& endMarker, const QString& start) {
     if (page.isEmpty())
         return QString();
-    QString text = FetchPage(page, kTextFlags, endMarker);
+    QString text = FetchPage(page, kBabytreeTextFlags, endMarker);
     return Unslashed(GetBetween(text, start, QStringLiteral("\"")));
 }
 
@@ -49,7 +49,7 @@ void BabytreeListAlbums(ListContext& ctx, const QString& user) {
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::BabytreeHomeHost) + QueryValue(user);
     WalkNumberedPages(
-        request, kTextFlags, QStringLiteral("\">下一页</a>"), walk,
+        request, kBabytreeTextFlags, QStringLiteral("\">下一页</a>"), walk,
         [&](int page) { return home + QStringLiteral("/photo/list?pg=%1").arg(page); },
         [&](int page, QString& text) {
             if (page == 1)
@@ -88,7 +88,7 @@ void BabytreeListAlbumsFallback(ListContext& ctx, const QString& user) {
                                         "order=&pg=")
                              .arg(QueryValue(user));
     WalkNumberedPages(
-        request, kTextFlags, kOlderNextPage, walk,
+        request, kBabytreeTextFlags, kOlderNextPage, walk,
         [&](int page) { return list + QString::number(page); },
         [&](int page, QString& text) {
             if (page == 1)
@@ -125,7 +125,7 @@ void BabytreeListPhotos(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     // The feed has no pager: it goes on until a page brings no picture.
     WalkNumberedPages(
-        request, kTextFlags, QString(), walk,
+        request, kBabytreeTextFlags, QString(), walk,
         [&](int page) { return feed + QStringLiteral("?format=json&pg=%1").arg(page); },
         [&](int, QString& text) {
             QStringList parts;
@@ -160,7 +160,7 @@ void BabytreeListPhotosFallback(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     const QString albumPage = OnHost(HostRole::BabytreeHost, album.key);
     WalkNumberedPages(
-        request, kTextFlags, kOlderNextPage, walk,
+        request, kBabytreeTextFlags, kOlderNextPage, walk,
         [&](int page) { return albumPage + QStringLiteral("&pg=%1").arg(page); },
         [&](int, QString& text) {
             QStringList parts;

@@ -18,7 +18,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8OrGbk;
+constexpr int kHupuTextFlags = kTextInflate | kTextUtf8OrGbk;
 const QString kMaintenance = QStringLiteral("当前页面正在维护中");
 // A password album's photo page when the password was not given (or was
 // wrong): the password is entered on the site's own page.
@@ -56,7 +56,7 @@ void ListMemberAlbums(ListContext& ctx, const QString& user) {
     PageWalk walk;
     const QString home = SiteHosts::https(HostRole::HupuMemberHost) + QueryValue(user);
     WalkNumberedPages(
-        request, kTextFlags, QStringLiteral("id=\"j_next"), walk,
+        request, kHupuTextFlags, QStringLiteral("id=\"j_next"), walk,
         [&](int page) { return home + QStringLiteral("/photo-%1").arg(page); },
         [&](int, QString& text) {
             if (UnderMaintenance(text))
@@ -87,8 +87,8 @@ void ListMemberAlbums(ListContext& ctx, const QString& user) {
         });
 }
 
-void ListOneAlbum(ListContext& ctx, const QString& address) {
-    QString text = FetchPage(address, kTextFlags);
+void HupuListOneAlbum(ListContext& ctx, const QString& address) {
+    QString text = FetchPage(address, kHupuTextFlags);
     if (text.isEmpty() || UnderMaintenance(text))
         return;
     SkipTo(text, QStringLiteral("class=\"albumlist"));
@@ -108,7 +108,7 @@ void HupuListAlbums(ListContext& ctx, const QString& address) {
     SanitizeName(owner);
     ctx.session().setOwnerFolder(owner);
     if (address.indexOf(QStringLiteral("/photo/a")) > 0)
-        ListOneAlbum(ctx, address);
+        HupuListOneAlbum(ctx, address);
     else if (!MemberOf(address).isEmpty())
         ListMemberAlbums(ctx, MemberOf(address));
 }
@@ -121,7 +121,7 @@ void HupuListPhotos(PictureContext& ctx, int albumIndex) {
     PageWalk walk;
     const QString base = SiteHosts::https(HostRole::HupuMemberHost) + PathValue(album.key);
     WalkNumberedPages(
-        request, kTextFlags, QStringLiteral("class=\"next"), walk,
+        request, kHupuTextFlags, QStringLiteral("class=\"next"), walk,
         [&](int page) { return base + QStringLiteral("-%1.html").arg(page); },
         [&](int, QString& text) {
             if (text.contains(kWrongPassword)) {

@@ -15,7 +15,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kMokoTextFlags = kTextInflate | kTextUtf8;
 const QString kSideBox = QStringLiteral("<div class=\"sBox");
 // The pager's "next" link; pages write its arrow as an entity or as it is.
 const QString kNextLink = QStringLiteral("class=\"b bC\">");
@@ -37,7 +37,7 @@ QString PageBase(const QString& address) {
 QStringList ListBases(ListContext& ctx, const QString& address) {
     if (address.contains(QStringLiteral("/category/")) || address.contains(QStringLiteral("/new/")))
         return {PageBase(address)};
-    QString text = FetchPage(address, kTextFlags, kSideBox.toUtf8());
+    QString text = FetchPage(address, kMokoTextFlags, kSideBox.toUtf8());
     SkipTo(text, QStringLiteral("imgUserLogo"));
     ctx.session().setOwnerFolder(OwnerName(text));
     SkipTo(text, QStringLiteral("class=\"mwC\""));
@@ -78,7 +78,7 @@ void MokoListAlbums(ListContext& ctx, const QString& address) {
         PageWalk walk;
         bool stopped = false;
         WalkNumberedPages(
-            request, kTextFlags, kNextLink, walk,
+            request, kMokoTextFlags, kNextLink, walk,
             [&](int page) { return base + QStringLiteral("/%1.html").arg(page); },
             [&](int page, QString& text) {
                 if (b == 0 && page == 1 && ctx.session().ownerFolder().isEmpty()) {

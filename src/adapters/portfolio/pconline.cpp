@@ -15,7 +15,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kPconlineTextFlags = kTextInflate | kTextUtf8;
 
 // An album's link names its first photo page; the album's own page is the
 // list beside it. Only the "photo" folder is renamed: the same letters in a
@@ -33,7 +33,7 @@ void PconlineListAlbums(ListContext& ctx, const QString& address) {
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
-        request, kTextFlags, QStringLiteral(">下一页</a>"), walk,
+        request, kPconlineTextFlags, QStringLiteral(">下一页</a>"), walk,
         [&](int page) {
             QString pageAddress = address;
             ReplaceInFileName(pageAddress, QStringLiteral("_dk1stp_"),
@@ -74,7 +74,7 @@ void PconlineListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    const QString text = FetchPage(album.key, kTextFlags, QByteArrayLiteral("class=\"artOutWrap"));
+    const QString text = FetchPage(album.key, kPconlineTextFlags, QByteArrayLiteral("class=\"artOutWrap"));
     QStringList parts;
     SplitBy(text, QStringLiteral("class=\"picture"), parts);
     PageWalk walk;

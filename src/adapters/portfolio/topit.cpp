@@ -15,8 +15,8 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
-const QString kNextPage = QStringLiteral("id=\"page-next");
+constexpr int kTopitTextFlags = kTextInflate | kTextUtf8;
+const QString kTopitNextPage = QStringLiteral("id=\"page-next");
 
 // The pages show a size folder ("com/t", "com/m", "com/s") or a size letter
 // before ".jpg"; "o" is the original and "l" the large copy, which the site
@@ -44,11 +44,11 @@ QString OriginalWithLargeFallback(const QString& url) {
     return url;
 }
 
-void ListUserAlbums(ListContext& ctx, const QString& address) {
+void TopitListUserAlbums(ListContext& ctx, const QString& address) {
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
-        request, kTextFlags, kNextPage, walk,
+        request, kTopitTextFlags, kTopitNextPage, walk,
         [&](int page) { return address + QStringLiteral("/albums?p=%1").arg(page); },
         [&](int page, QString& text) {
             if (page == 1) {
@@ -81,8 +81,8 @@ void ListUserAlbums(ListContext& ctx, const QString& address) {
         });
 }
 
-void ListOneAlbum(ListContext& ctx, const QString& address) {
-    QString text = FetchPage(address, kTextFlags);
+void TopitListOneAlbum(ListContext& ctx, const QString& address) {
+    QString text = FetchPage(address, kTopitTextFlags);
     if (text.isEmpty())
         return;
     // The owner's link, whichever scheme the page writes it with.
@@ -101,9 +101,9 @@ void ListOneAlbum(ListContext& ctx, const QString& address) {
 
 void TopitListAlbums(ListContext& ctx, const QString& address) {
     if (address.contains(QStringLiteral("/user/")))
-        ListUserAlbums(ctx, address);
+        TopitListUserAlbums(ctx, address);
     else
-        ListOneAlbum(ctx, address);
+        TopitListOneAlbum(ctx, address);
 }
 
 void TopitListPhotos(PictureContext& ctx, int albumIndex) {
@@ -119,7 +119,7 @@ void TopitListPhotos(PictureContext& ctx, int albumIndex) {
     CUrlRequest request = GzipPageRequest();
     PageWalk walk;
     WalkNumberedPages(
-        request, kTextFlags, kNextPage, walk,
+        request, kTopitTextFlags, kTopitNextPage, walk,
         [&](int page) { return feed + QStringLiteral("&p=%1").arg(page); },
         [&](int, QString& text) {
             SkipTo(text, QStringLiteral("/comments\">"));

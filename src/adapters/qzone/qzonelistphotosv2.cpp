@@ -18,7 +18,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kPhotosPerPage = 500;
+constexpr int kPhotosPerPageV2 = 500;
 
 // The file in the work folder that keeps protected albums on the paged list
 // service instead of the view-album one.
@@ -53,7 +53,7 @@ QString PhotoListAddress(const QzoneRoute& route, const QString& key, const View
             "uin=%ls&pageStart=%d&pageNum=500&singleurl=1&notice=0&appid=4&inCharset=gbk&"
             "outCharset=gbk&source=qzone&plat=qzone&outstyle=json&format=jsonp&json_esc=1&"
             "callbackFun=shine0&_=%ls",
-            viewer.gtk, qUtf16Printable(key), qUtf16Printable(viewer.uin), kPhotosPerPage * n,
+            viewer.gtk, qUtf16Printable(key), qUtf16Printable(viewer.uin), kPhotosPerPageV2 * n,
             qUtf16Printable(RandomFraction()));
     return address.replace(QStringLiteral("albumid="), QStringLiteral("topicId="));
 }

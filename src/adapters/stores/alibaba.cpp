@@ -13,7 +13,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate; // the pages are GBK
+constexpr int kAlibabaTextFlags = kTextInflate; // the pages are GBK
 constexpr char kNoShop[] = QT_TRANSLATE_NOOP(
     "phodex::Sites", "没有找到这个商品的店铺名，网页的格式可能已经改变，无法获取这个商品");
 constexpr char kLoginWanted[] = QT_TRANSLATE_NOOP(
@@ -21,7 +21,7 @@ constexpr char kLoginWanted[] = QT_TRANSLATE_NOOP(
 
 // The product page; "" when it could not be read.
 QString ReadProductPage(const QString& address, const QString& headers) {
-    return ReadStorePage(address, headers, kTextFlags);
+    return ReadStorePage(address, headers, kAlibabaTextFlags);
 }
 
 QString AfterTagEnd(QString value) {

@@ -14,10 +14,10 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate;
+constexpr int kAliExpressTextFlags = kTextInflate;
 
 QString ReadPage(const QString& address, const QString& headers) {
-    return ReadStorePage(address, headers, kTextFlags);
+    return ReadStorePage(address, headers, kAliExpressTextFlags);
 }
 
 QString PictureHeaders(const QString& address) {

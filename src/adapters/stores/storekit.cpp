@@ -65,7 +65,7 @@ bool DescriptionPicturesOnly(const JobContext& ctx) {
     return ctx.profile().HasOption(kOptionDescriptionPicturesOnly);
 }
 
-QString WithWebScheme(const QString& address) {
+QString WithHttpScheme(const QString& address) {
     if (address.contains(kWebScheme))
         return address;
     return kWebScheme + QLatin1Char(':') + address;
@@ -98,7 +98,7 @@ void WalkMainPictures(PictureContext& ctx, const QString& text, const MainPictur
         const QString address = walk.addressOf(parts.at(i));
         if (address.isEmpty())
             continue;
-        if (!HandOverMainPicture(ctx, WithWebScheme(address),
+        if (!HandOverMainPicture(ctx, WithHttpScheme(address),
                                  MainPictureTitle(walk.titlePrefix, int(i)), albumIndex, seen,
                                  walk.headers))
             return;

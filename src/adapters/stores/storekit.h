@@ -44,7 +44,7 @@ bool DescriptionPicturesOnly(const JobContext& ctx);
 
 // "http:" in front of an address that does not name the web scheme, which
 // makes the sites' protocol-relative addresses absolute.
-QString WithWebScheme(const QString& address);
+QString WithHttpScheme(const QString& address);
 
 // "<prefix>主图_NNN".
 QString MainPictureTitle(const QString& prefix, int number);

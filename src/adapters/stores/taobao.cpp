@@ -28,7 +28,7 @@ int PictureTextFlags(const JobContext& ctx) {
                                            : kTextInflate | kTextGbkPastNul;
 }
 
-QString ProductName(QString text) {
+QString TaobaoProductName(QString text) {
     QString name =
         GetBetween(text, QStringLiteral("<title>"), QStringLiteral("</title>"), kConsume);
     if (name.isEmpty())
@@ -147,7 +147,7 @@ void TaobaoListProducts(ListContext& ctx, const QString& address) {
     WriteUnicodeFile(ctx.session().workDir + QStringLiteral("tb.txt"), text);
 
     AlbumInfo album;
-    album.name = ProductName(text);
+    album.name = TaobaoProductName(text);
     album.key = address;
     ctx.session().setOwnerFolder(ShopName(text));
     ctx.addAlbum(album);

@@ -14,7 +14,7 @@ namespace phodex {
 
 namespace {
 
-constexpr int kTextFlags = kTextInflate | kTextUtf8;
+constexpr int kTiebaTextFlags = kTextInflate | kTextUtf8;
 
 QString ForumHost() {
     return SiteHosts::https(HostRole::TiebaHost, QString());
@@ -60,7 +60,7 @@ void TiebaListAlbums(ListContext& ctx, const QString& forum) {
                               .arg(EncodedValue(forum))
                               .arg(n)
                               .arg(RandomFraction()),
-            kTextFlags);
+            kTiebaTextFlags);
         QStringList parts;
         if (text.isEmpty() ||
             SplitBy(text, QStringLiteral("class=\\\"grbm_ele_wrapper"), parts) < 1)
@@ -88,7 +88,7 @@ void TiebaListPhotos(PictureContext& ctx, int albumIndex) {
                     .arg(EncodedValue(forum), QueryValue(album.key))
                     .arg(pageIndex + 1)
                     .arg(RandomFraction()),
-            kTextFlags);
+            kTiebaTextFlags);
         if (text.isEmpty())
             return std::nullopt;
         QStringList parts;
@@ -135,7 +135,7 @@ void TiebaListThreadPhotos(PictureContext& ctx, int albumIndex) {
                                        "&_=%2")
                             .arg(QueryValue(lastId), RandomFraction());
         address.replace(QStringLiteral("/photo/p"), QStringLiteral("/photo/bw/picture/guide"));
-        QString text = FetchPage(address, kTextFlags);
+        QString text = FetchPage(address, kTiebaTextFlags);
         if (!lastId.isEmpty())
             SkipTo(text, lastId);
         QStringList parts;

@@ -20,7 +20,7 @@ constexpr qint64 kPicturesPerPage = 32;
 // The service answers a page with no pictures now and then although the
 // album goes on: the same page is asked for again after a pause, and a
 // second empty answer moves on to the next page after a shorter one.
-constexpr qint64 kRetryPageMs = 3000;
+constexpr qint64 kWeiboRetryPageMs = 3000;
 constexpr qint64 kSkipPageMs = 1500;
 
 QString PictureTitle(const QString& part, const QString& albumName) {
@@ -42,7 +42,7 @@ QString UnderHost(QString host, const QString& path) {
 // from the picture's host and name: older uploads ("pic_type" 0) sit under
 // the owner's id in the 180 size, the others in the large size. "" when the
 // part names no picture.
-QString PictureAddress(const QString& part, const QString& uid) {
+QString WeiboPictureAddress(const QString& part, const QString& uid) {
     QString text = part;
     QString url =
         GetBetween(text, QStringLiteral("original_pic\":\""), QStringLiteral("\""), kConsume);
@@ -91,7 +91,7 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
         if (SplitBy(text, QStringLiteral("album_id\":"), parts) < 2) {
             if (p >= needed)
                 return;
-            pacer().sleepMs(retried ? kSkipPageMs : kRetryPageMs);
+            pacer().sleepMs(retried ? kSkipPageMs : kWeiboRetryPageMs);
             if (retried)
                 page = p;
             retried = !retried;
@@ -104,7 +104,7 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
         // The text after the first separator is the album's own record.
         for (qsizetype i = 2; i < parts.size(); ++i) {
             const QString& part = parts.at(i);
-            if (!HandOverPicture(ctx, PictureAddress(part, uid), PictureTitle(part, album.name),
+            if (!HandOverPicture(ctx, WeiboPictureAddress(part, uid), PictureTitle(part, album.name),
                                  albumIndex, walk))
                 return;
         }

@@ -18,8 +18,8 @@ namespace phodex {
 namespace {
 
 const QString kLastPage = QStringLiteral("pagination__disabled\" title=\"后一页");
-constexpr qint64 kPagePauseMs = 1000;
-const AlbumDescriptionMarkers kDescription{QStringLiteral("description\" content=\""),
+constexpr qint64 kYupooPagePauseMs = 1000;
+const AlbumDescriptionMarkers kCurrentDescription{QStringLiteral("description\" content=\""),
                                            QStringLiteral("\"")};
 
 bool IsLastPage(const QString& text) {
@@ -38,7 +38,7 @@ QString GalleryAlbumKey(QString key, const QString& base) {
     return WithSchemeName(key);
 }
 
-void ListOneAlbum(ListContext& ctx, const QString& address) {
+void CurrentListOneAlbum(ListContext& ctx, const QString& address) {
     CUrlRequest request =
         PageRequest(QStringLiteral("Referer: ") + address + QStringLiteral("\r\n") + GzipHeader());
     request.headers = BrowserCookiesFor(ctx, address).appendTo(request.headers);
@@ -111,7 +111,7 @@ void ListGallery(ListContext& ctx, const QString& address) {
                 return;
         }
         walk.notePage(text);
-        pacer().sleepMs(kPagePauseMs);
+        pacer().sleepMs(kYupooPagePauseMs);
         if (last)
             return;
     }
@@ -122,7 +122,7 @@ void ListGallery(ListContext& ctx, const QString& address) {
 void YupooListAlbums(ListContext& ctx, const QString& address) {
     QString probe = address;
     if (!GetBetween(probe, QStringLiteral("albums/"), QStringLiteral("?")).isEmpty())
-        ListOneAlbum(ctx, address);
+        CurrentListOneAlbum(ctx, address);
     else
         ListGallery(ctx, address);
 }
@@ -140,7 +140,7 @@ void YupooListPhotos(PictureContext& ctx, int albumIndex) {
     QString description;
     for (int page = 1; walk.nextPage(); ++page) {
         request.url = album.key + join + QStringLiteral("page=%1&tab=min").arg(page);
-        const QString text = ReadAlbumPage(ctx, album, page, kDescription, request, description);
+        const QString text = ReadAlbumPage(ctx, album, page, kCurrentDescription, request, description);
         if (text.isEmpty())
             return;
         const bool last = IsLastPage(text);

@@ -7,14 +7,13 @@ namespace phodex::test {
 namespace {
 
 const std::string kOwnerHost = "lens.pp.163.com";
-constexpr Category kNetease = Category::Netease;
 constexpr int kPhotoSets = SubType::NeteasePhotoSets;
 
 class NeteasePpTest : public PortfolioSiteTest {};
 
 TEST_F(NeteasePpTest, ListsTheOwnersSetsWithLinksReadOnTheOwnersHost) {
     servePage(kOwnerHost, "/", Fixture("neteasepp/owner.html"));
-    dispatch(kNetease, u"http://lens.pp.163.com/"_s);
+    dispatch(Category::Netease, u"http://lens.pp.163.com/"_s);
 
     EXPECT_EQ(session.subType.load(), kPhotoSets);
     EXPECT_EQ(targetsAsked(kOwnerHost), (std::vector<std::string>{"/"}));
@@ -35,7 +34,7 @@ TEST_F(NeteasePpTest, ListsTheOwnersSetsWithLinksReadOnTheOwnersHost) {
 }
 
 TEST_F(NeteasePpTest, AnOwnerPageThatFailsListsNothing) {
-    dispatch(kNetease, u"http://lens.pp.163.com/"_s);
+    dispatch(Category::Netease, u"http://lens.pp.163.com/"_s);
     EXPECT_EQ(targetsAsked(kOwnerHost), (std::vector<std::string>{"/"}));
     EXPECT_TRUE(albumNames().isEmpty());
 }

@@ -117,6 +117,9 @@ std::string PictureBody(const std::string& target) {
     return body;
 }
 
+QqSiteTest::QqSiteTest() = default;
+QqSiteTest::~QqSiteTest() = default;
+
 void QqSiteTest::SetUp() {
     RouteEngineTo(site);
     ASSERT_TRUE(workDir.isValid() && saveDir.isValid());

@@ -81,6 +81,11 @@ inline const QString kOwner = QStringLiteral("12345");
 
 class QqSiteTest : public ::testing::Test {
 protected:
+    // Out of line: the members' construction and destruction would otherwise
+    // be compiled again into every test of every site test file.
+    QqSiteTest();
+    ~QqSiteTest() override;
+
     void SetUp() override;
     void TearDown() override;
 

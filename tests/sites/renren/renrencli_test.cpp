@@ -5,7 +5,7 @@
 namespace phodex::test {
 namespace {
 
-const std::string kPhotoHost = "photo.renren.com";
+const std::string kRenrenPhotoHost = "photo.renren.com";
 
 // phodex-cli lists and downloads a user's albums and a public page's from
 // the fake site.
@@ -13,7 +13,7 @@ class RenrenCliTest : public PortfolioSiteTest {
 protected:
     void SetUp() override {
         PortfolioSiteTest::SetUp();
-        servePage(kPhotoHost, "/photo/222333444/albumlist/v7", Fixture("renren/albumlist-v7.html"));
+        servePage(kRenrenPhotoHost, "/photo/222333444/albumlist/v7", Fixture("renren/albumlist-v7.html"));
         servePictureList("/photo/222333444/album-1001/", "renren/photos-v7-1.json",
                          "renren/photos-v7-2.json");
         servePictureList("/photo/222333444/album-1003/", "renren/photos-v7-family.json");
@@ -34,7 +34,7 @@ protected:
         pages["2"] = Fixture(second ? second : "renren/photos-v7-empty.json");
         if (second)
             pages["3"] = Fixture("renren/photos-v7-empty.json");
-        servePagesBy(kPhotoHost, album + "bypage/ajax/v7", "page", pages);
+        servePagesBy(kRenrenPhotoHost, album + "bypage/ajax/v7", "page", pages);
     }
 
     CliRun cli(const QStringList& arguments) { return RunCli(site, workDir.path(), arguments); }

@@ -8,7 +8,6 @@
 namespace phodex::test {
 namespace {
 
-constexpr Category kShops = Category::Shops;
 const std::string k1688Host = "detail.1688.com";
 const std::string kAlibabaHost = "www.alibaba.com";
 const QString kOffer = u"https://detail.1688.com/offer/620300400.html"_s;

@@ -6,7 +6,6 @@
 namespace phodex::test {
 namespace {
 
-constexpr Category kShops = Category::Shops;
 const std::string kHost = "www.aliexpress.com";
 
 class AliExpressTest : public StoreSiteTest {

@@ -8,6 +8,8 @@
 // The shop sites as loopback fake sites under their real host names.
 namespace phodex::test {
 
+inline constexpr Category kShops = Category::Shops;
+
 class StoreSiteTest : public PortfolioSiteTest {
 protected:
     void SetUp() override;

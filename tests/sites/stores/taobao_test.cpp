@@ -8,7 +8,6 @@
 namespace phodex::test {
 namespace {
 
-constexpr Category kShops = Category::Shops;
 const std::string kTaobaoHost = "item.taobao.com";
 const std::string kTmallHost = "detail.tmall.com";
 const std::string kItemPath = "/item.htm";

@@ -5,7 +5,7 @@
 namespace phodex::test {
 namespace {
 
-const std::string kForumHost = "tieba.baidu.com";
+const std::string kTiebaHost = "tieba.baidu.com";
 
 // phodex-cli lists and downloads a forum and a thread from the fake site.
 class TiebaCliTest : public PortfolioSiteTest {
@@ -13,14 +13,14 @@ protected:
     void SetUp() override {
         PortfolioSiteTest::SetUp();
         servePagesBy(
-            kForumHost, "/photo/g", "pn",
+            kTiebaHost, "/photo/g", "pn",
             {{"1", Fixture("tieba/albums-2.json")}, {"2", Fixture("tieba/albums-empty.json")}});
         servePagesBy(
-            kForumHost, "/photo/g/bw/picture/list", "pn",
+            kTiebaHost, "/photo/g/bw/picture/list", "pn",
             {{"1", Fixture("tieba/photos-1.json")}, {"2", Fixture("tieba/photos-empty.json")}});
-        servePage(kForumHost, "/p/4500000001", Fixture("tieba/post.html"));
-        servePage(kForumHost, "/photo/p", Fixture("tieba/thread.html"));
-        servePagesBy(kForumHost, "/photo/bw/picture/guide", "pic_id",
+        servePage(kTiebaHost, "/p/4500000001", Fixture("tieba/post.html"));
+        servePage(kTiebaHost, "/photo/p", Fixture("tieba/thread.html"));
+        servePagesBy(kTiebaHost, "/photo/bw/picture/guide", "pic_id",
                      {{"", Fixture("tieba/guide-start.json")},
                       {"p3cc", Fixture("tieba/guide-after-p3.json")},
                       {"p5ee", Fixture("tieba/guide-after-p5.json")}});

@@ -9,8 +9,8 @@ namespace phodex::test {
 namespace {
 
 const QString kAlbumsAddress = u"http://www.yupoo.com/photos/xiaowang/albums/"_s;
-const QString kAlbumKey = u"http://www.yupoo.com/photos/xiaowang/albums/101/"_s;
-const std::string kAlbumPath = "/photos/xiaowang/albums/101/";
+const QString kClassicAlbumKey = u"http://www.yupoo.com/photos/xiaowang/albums/101/"_s;
+const std::string kClassicAlbumPath = "/photos/xiaowang/albums/101/";
 
 // The classic pages: album lists, "detail" album pages and zoom pages.
 class YupooClassicTest : public YupooSiteTest {
@@ -36,14 +36,14 @@ protected:
                    });
     }
     void serveAlbumPages(const std::string& page1, const std::string& page2) {
-        servePage(kClassicHost, kAlbumPath + "page1/", page1);
-        servePage(kClassicHost, kAlbumPath + "page2/", page2);
-        servePage(kClassicHost, kAlbumPath + "page3/", Fixture("yupoo/classic-list-empty.html"));
+        servePage(kClassicHost, kClassicAlbumPath + "page1/", page1);
+        servePage(kClassicHost, kClassicAlbumPath + "page2/", page2);
+        servePage(kClassicHost, kClassicAlbumPath + "page3/", Fixture("yupoo/classic-list-empty.html"));
     }
     int addSpring(qint32 flags = 0) {
         AlbumInfo album;
         album.name = u"春天"_s;
-        album.key = kAlbumKey;
+        album.key = kClassicAlbumKey;
         album.flags = flags;
         return addAlbum(album);
     }
@@ -70,7 +70,7 @@ TEST_F(YupooClassicTest, ListsTheAlbumPagesUntilOneHoldsNoAlbum) {
     EXPECT_EQ(albumNames(),
               (QStringList{u"相册：2012年春天去杭州西湖边上拍的樱花、柳树、断桥和雷峰塔的照片"_s,
                            u"私人收藏"_s, u"猫"_s, u"旧照片"_s}));
-    EXPECT_EQ(albums[0].key, kAlbumKey);
+    EXPECT_EQ(albums[0].key, kClassicAlbumKey);
     EXPECT_EQ(albums[2].key, u"http://www.yupoo.com/photos/xiaowang/albums/103/"_s);
     EXPECT_EQ(albums[0].cover, u"http://pic.yupoo.com/xiaowang/c101/square.jpg"_s);
     EXPECT_EQ(albums[1].cover, u"http://www.yupoo.com/images/default_set_photo.gif"_s);
@@ -88,15 +88,15 @@ TEST_F(YupooClassicTest, ListsTheAlbumPagesUntilOneHoldsNoAlbum) {
 }
 
 TEST_F(YupooClassicTest, AnAlbumsAddressListsThatAlbumFromItsPage) {
-    servePage(kClassicHost, kAlbumPath, Fixture("yupoo/classic-album-1.html"));
+    servePage(kClassicHost, kClassicAlbumPath, Fixture("yupoo/classic-album-1.html"));
     dispatch(Category::Yupoo, u"http://www.yupoo.com/photos/xiaowang/albums/101/?from=home"_s);
 
-    EXPECT_EQ(targetsAsked(kClassicHost), std::vector<std::string>{kAlbumPath});
+    EXPECT_EQ(targetsAsked(kClassicHost), std::vector<std::string>{kClassicAlbumPath});
     EXPECT_EQ(session.ownerFolder(), u"小王"_s);
     const auto albums = session.albums.snapshot();
     ASSERT_EQ(albums.size(), 1u);
     EXPECT_EQ(albums[0].name, u"春天"_s);
-    EXPECT_EQ(albums[0].key, kAlbumKey);
+    EXPECT_EQ(albums[0].key, kClassicAlbumKey);
     EXPECT_EQ(albums[0].photoCount, 3);
     EXPECT_EQ(Header(site.requests().at(0), "Referer"), u"http://www.yupoo.com"_s);
     EXPECT_EQ(Header(site.requests().at(0), "Cookie"), kBrowserCookies);
@@ -127,15 +127,15 @@ TEST_F(YupooClassicTest, OriginalsComeFromTheZoomPagesAndLargePicturesFromTheAlb
 
         EXPECT_EQ(urls(), c.urls);
         EXPECT_EQ(zoomPagesAsked(), c.zoomPages);
-        EXPECT_EQ(site.countOf(kAlbumPath + "page1/"), 1);
-        EXPECT_EQ(site.lastRequestTo(kAlbumPath + "page2/")->target,
-                  kAlbumPath + "page2/?style=detail");
+        EXPECT_EQ(site.countOf(kClassicAlbumPath + "page1/"), 1);
+        EXPECT_EQ(site.lastRequestTo(kClassicAlbumPath + "page2/")->target,
+                  kClassicAlbumPath + "page2/?style=detail");
         // Named by the title, else the description, else the album.
         ASSERT_EQ(names().size(), 3);
         EXPECT_TRUE(names()[0].startsWith(u"樱花"_s)) << names()[0].toStdString();
         EXPECT_TRUE(names()[1].startsWith(u"柳树"_s)) << names()[1].toStdString();
         EXPECT_TRUE(names()[2].startsWith(u"春天"_s)) << names()[2].toStdString();
-        EXPECT_EQ(downList.headers, QStringList(3, u"Referer: "_s + kAlbumKey));
+        EXPECT_EQ(downList.headers, QStringList(3, u"Referer: "_s + kClassicAlbumKey));
         EXPECT_EQ(descriptionFile(u"春天"_s), Utf16WithMark(u"杭州西湖\r\n2012年4月"_s));
     }
     // Album pages with the browser's cookies, zoom pages with the shared jar.
@@ -144,7 +144,7 @@ TEST_F(YupooClassicTest, OriginalsComeFromTheZoomPagesAndLargePicturesFromTheAlb
     EXPECT_EQ(Header(*zoom, "Cookie"), u""_s);
     EXPECT_EQ(Header(*zoom, "Referer"),
               u"http://www.yupoo.com/photos/xiaowang/9001/zoom/original/"_s);
-    EXPECT_EQ(Header(*site.lastRequestTo(kAlbumPath + "page1/"), "Cookie"), kBrowserCookies);
+    EXPECT_EQ(Header(*site.lastRequestTo(kClassicAlbumPath + "page1/"), "Cookie"), kBrowserCookies);
 }
 
 TEST_F(YupooClassicTest, AZoomPageRefusingOriginalsEndsTheAlbumWithAMessage) {
@@ -156,7 +156,7 @@ TEST_F(YupooClassicTest, AZoomPageRefusingOriginalsEndsTheAlbumWithAMessage) {
     EXPECT_EQ(urls(), QStringList{u"http://pic.yupoo.com/xiaowang/p9001/original.jpg"_s});
     EXPECT_EQ(prompt.informations(),
               QStringList{u"请先在登录菜单里登录你的又拍帐号,登录时勾上下次自动登录"_s});
-    EXPECT_EQ(site.countOf(kAlbumPath + "page2/"), 0);
+    EXPECT_EQ(site.countOf(kClassicAlbumPath + "page2/"), 0);
 }
 
 TEST_F(YupooClassicTest, APasswordAlbumAnsweredNoFetchesNothingMore) {
@@ -167,7 +167,7 @@ TEST_F(YupooClassicTest, APasswordAlbumAnsweredNoFetchesNothingMore) {
 
     EXPECT_EQ(prompt.questions(), QStringList{u"加密相册,是否输入密码"_s});
     EXPECT_EQ(targetsAsked(kClassicHost),
-              std::vector<std::string>{kAlbumPath + "page1/?style=detail"});
+              std::vector<std::string>{kClassicAlbumPath + "page1/?style=detail"});
     EXPECT_TRUE(urls().isEmpty());
     EXPECT_TRUE(FilesBelow(saveDir.path()).isEmpty());
 }

@@ -12,6 +12,7 @@ namespace phodex {
 namespace {
 
 using test::ReadFile;
+using test::WriteFile;
 
 QByteArray Bytes(std::initializer_list<unsigned char> values) {
     QByteArray bytes;
@@ -27,11 +28,6 @@ const QByteArray kPng = Bytes({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0
 const QByteArray kGif = QByteArray("GIF89a\x01\x00\x01\x00", 10);
 const QByteArray kBmp = Bytes({'B', 'M', 0x3A, 0, 0, 0, 0, 0, 0, 0, 0x36, 0});
 const QByteArray kWebp = QByteArray("RIFF\x24\x00\x00\x00WEBPVP8 ", 16);
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 TEST(PictureType, DetectsFromFirstBytes) {
     struct Case {
@@ -118,7 +114,7 @@ TEST(FixPictureType, RenamesAfterContent) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("x.y"));
     for (const Case& c : cases) {
         QString path = dir.filePath(c.name);
-        ASSERT_TRUE(WriteFile(path, c.bytes));
+        ASSERT_NO_FATAL_FAILURE(WriteFile(path, c.bytes));
         EXPECT_TRUE(FixPictureType(path, QLatin1String(c.defaultExt))) << c.name;
         EXPECT_EQ(path, dir.filePath(c.expected));
         EXPECT_EQ(ReadFile(dir.filePath(c.expected)), c.bytes) << c.expected;
@@ -133,8 +129,8 @@ TEST(FixPictureType, NeverReplacesAnExistingFile) {
     ASSERT_TRUE(dir.isValid());
     const QString older = dir.filePath("p.jpg");
     QString path = dir.filePath("p.png");
-    ASSERT_TRUE(WriteFile(older, QByteArray("earlier picture")));
-    ASSERT_TRUE(WriteFile(path, kJpeg));
+    ASSERT_NO_FATAL_FAILURE(WriteFile(older, QByteArray("earlier picture")));
+    ASSERT_NO_FATAL_FAILURE(WriteFile(path, kJpeg));
 
     EXPECT_FALSE(FixPictureType(path));
     EXPECT_EQ(path, dir.filePath("p.png"));
