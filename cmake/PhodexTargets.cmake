@@ -12,21 +12,39 @@ set(PHODEX_PCH_WIDGETS
     <QWidget>)
 set(PHODEX_PCH_TESTS <QTemporaryDir> <gtest/gtest.h>)
 
-# phodex_precompile(<target> [WIDGETS] [TESTS] [FAKE_SITES]): the headers of
-# the kinds of code the target holds.
+# phodex_precompile(<target> [WIDGETS] [TESTS] [FAKE_SITES] [ALONE]): the
+# headers of the kinds of code the target holds. With GCC the first target of
+# each kind makes them and the later ones reuse that set. GCC takes a set only
+# where every macro it was made with is defined alike (further ones are fine),
+# so the first target of a kind must be the one with the fewest -D options;
+# -Winvalid-pch makes any mismatch an error. ALONE: the target makes a set of
+# its own (a macro of its own has another value). Clang rejects any difference
+# in -D options, so there each target makes its own.
 function(phodex_precompile target)
-  cmake_parse_arguments(ARG "WIDGETS;TESTS;FAKE_SITES" "" "" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS;TESTS;FAKE_SITES;ALONE" "" "" ${ARGN})
   set(headers ${PHODEX_PCH_CORE})
+  set(kind core)
   if(ARG_WIDGETS)
     list(APPEND headers ${PHODEX_PCH_WIDGETS})
+    string(APPEND kind _widgets)
   endif()
   if(ARG_TESTS)
     list(APPEND headers ${PHODEX_PCH_TESTS})
+    string(APPEND kind _tests)
   endif()
   if(ARG_FAKE_SITES)
     list(APPEND headers <httplib.h>)
+    string(APPEND kind _fake_sites)
   endif()
-  target_precompile_headers(${target} PRIVATE ${headers})
+  get_property(maker GLOBAL PROPERTY PHODEX_PCH_${kind})
+  if(maker AND NOT ARG_ALONE AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_precompile_headers(${target} REUSE_FROM ${maker})
+  else()
+    target_precompile_headers(${target} PRIVATE ${headers})
+    if(NOT maker AND NOT ARG_ALONE)
+      set_property(GLOBAL PROPERTY PHODEX_PCH_${kind} ${target})
+    endif()
+  endif()
 endfunction()
 
 # One static library per layer folder: every .cpp of the folder and its
@@ -62,8 +80,8 @@ endfunction()
 set(PHODEX_TEST_LANGUAGE "LANGUAGE=zh_CN")
 
 # One test program per folder of tests: every *_test.cpp in it. ON_FAKE_SITES:
-# its tests run against the fake sites, and it reuses the site-test library's
-# precompiled headers (its compile definitions must then be the same).
+# its tests run against the fake sites, and it shares the site-test library's
+# precompiled headers, which hold the fake-site server's.
 function(phodex_add_test_folder name)
   cmake_parse_arguments(ARG "ON_FAKE_SITES" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
@@ -73,7 +91,7 @@ function(phodex_add_test_folder name)
   add_executable(test_${name} ${sources})
   target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   if(ARG_ON_FAKE_SITES)
-    target_precompile_headers(test_${name} REUSE_FROM phodex_sitesupport)
+    phodex_precompile(test_${name} TESTS FAKE_SITES)
   else()
     phodex_precompile(test_${name} TESTS)
   endif()
