@@ -9,11 +9,15 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTcpServer>
 #include <QTemporaryFile>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -27,6 +31,35 @@ using test::BrowserWorld;
 using test::HtmlPage;
 using test::RunOnWorker;
 using test::WaitFor;
+
+// A loopback port that refuses every connection while this lives: the socket
+// holds the port, so no other test's server can be given it, and never
+// listens. A port merely closed again could go to a server started meanwhile.
+class RefusingPort {
+public:
+    RefusingPort() : m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+            ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            m_port = ntohs(address.sin_port);
+    }
+    ~RefusingPort() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+
+    // 0 when no port could be held.
+    int port() const { return m_port; }
+
+private:
+    int m_fd;
+    int m_port = 0;
+};
 
 QString Yupoo(const std::string& path) {
     return BrowserWorld::address("www.yupoo.com", path.c_str());
@@ -58,10 +91,9 @@ TEST_F(BrowserBridgeTest, CaptureReturnsTheBodyAsItsScriptsLeftIt) {
 }
 
 TEST_F(BrowserBridgeTest, APageThatCannotBeLoadedIsNoCapture) {
-    QTcpServer closed; // a port nobody listens on once the server is gone
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-    const QString address = QStringLiteral("http://127.0.0.1:%1/gone").arg(closed.serverPort());
-    closed.close();
+    const RefusingPort refusing;
+    ASSERT_NE(refusing.port(), 0);
+    const QString address = QStringLiteral("http://127.0.0.1:%1/gone").arg(refusing.port());
     const auto text =
         RunOnWorker<QString>([&] { return bridge.capturePageText(address, 20000); }, 60s);
     ASSERT_TRUE(text.has_value());
