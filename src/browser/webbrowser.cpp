@@ -135,8 +135,12 @@ quint64 CWebBrowser::pageText(bool inner, int timeoutMs, TextNotice done) {
         done(QString());
         return 0;
     }
-    const QString script = inner ? QStringLiteral("document.body.innerHTML")
-                                 : QStringLiteral("document.body.outerHTML");
+    // The script may run after a failed load has put the error page up but
+    // before the load's end is reported here; the page itself then says so.
+    const QString script = inner ? QStringLiteral("location.protocol == 'chrome-error:' ? '' : "
+                                                  "document.body.innerHTML")
+                                 : QStringLiteral("location.protocol == 'chrome-error:' ? '' : "
+                                                  "document.body.outerHTML");
     return m_scripts.run(script, timeoutMs, std::move(done));
 }
 

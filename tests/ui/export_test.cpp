@@ -38,16 +38,16 @@ TEST_F(WindowTest, ExportWritesTheGridAsGbkLines) {
               QStringLiteral("此导出为导出表格内容，如需下载图片，请点击右上角的 下载 按钮。"));
     EXPECT_EQ(dialogs.questions().last(), QStringLiteral("是否导出相册网址?"));
     EXPECT_EQ(ReadFile(plain), QByteArray("0001,a','b,   2,,,,\r\n"
-                                           "0002,its,\xCE\xB4\xD6\xAA,,,,\r\n"
-                                           "0003,\xD6\xD0\xCE\xC4,  12,,,,\r\n"));
+                                          "0002,its,\xCE\xB4\xD6\xAA,,,,\r\n"
+                                          "0003,\xD6\xD0\xCE\xC4,  12,,,,\r\n"));
 
     const QString withAddresses = homeDir.path() + QStringLiteral("/addresses.csv");
     dialogs.queueAnswer(true);
     dialogs.queuePath(withAddresses);
     window->exportCsv();
     EXPECT_EQ(ReadFile(withAddresses), QByteArray("0001,a','b,   2,,,,/album/a1,\r\n"
-                                                   "0002,its,\xCE\xB4\xD6\xAA,,,,/album/a2,\r\n"
-                                                   "0003,\xD6\xD0\xCE\xC4,  12,,,,/album/a3,\r\n"));
+                                                  "0002,its,\xCE\xB4\xD6\xAA,,,,/album/a2,\r\n"
+                                                  "0003,\xD6\xD0\xCE\xC4,  12,,,,/album/a3,\r\n"));
 }
 
 TEST_F(WindowTest, ExportWithoutAlbumsWritesAnEmptyFileAndCancelWritesNothing) {

@@ -74,7 +74,8 @@ void PconlineListPhotos(PictureContext& ctx, int albumIndex) {
     const AlbumInfo album = ctx.album(albumIndex);
     if (album.key.isEmpty())
         return;
-    const QString text = FetchPage(album.key, kPconlineTextFlags, QByteArrayLiteral("class=\"artOutWrap"));
+    const QString text =
+        FetchPage(album.key, kPconlineTextFlags, QByteArrayLiteral("class=\"artOutWrap"));
     QStringList parts;
     SplitBy(text, QStringLiteral("class=\"picture"), parts);
     PageWalk walk;

@@ -104,8 +104,8 @@ void WeiboListPhotos(PictureContext& ctx, int albumIndex) {
         // The text after the first separator is the album's own record.
         for (qsizetype i = 2; i < parts.size(); ++i) {
             const QString& part = parts.at(i);
-            if (!HandOverPicture(ctx, WeiboPictureAddress(part, uid), PictureTitle(part, album.name),
-                                 albumIndex, walk))
+            if (!HandOverPicture(ctx, WeiboPictureAddress(part, uid),
+                                 PictureTitle(part, album.name), albumIndex, walk))
                 return;
         }
         // Records without an address (removed pictures) are still the

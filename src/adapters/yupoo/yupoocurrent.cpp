@@ -20,7 +20,7 @@ namespace {
 const QString kLastPage = QStringLiteral("pagination__disabled\" title=\"后一页");
 constexpr qint64 kYupooPagePauseMs = 1000;
 const AlbumDescriptionMarkers kCurrentDescription{QStringLiteral("description\" content=\""),
-                                           QStringLiteral("\"")};
+                                                  QStringLiteral("\"")};
 
 bool IsLastPage(const QString& text) {
     return text.indexOf(kLastPage) > 0;
@@ -140,7 +140,8 @@ void YupooListPhotos(PictureContext& ctx, int albumIndex) {
     QString description;
     for (int page = 1; walk.nextPage(); ++page) {
         request.url = album.key + join + QStringLiteral("page=%1&tab=min").arg(page);
-        const QString text = ReadAlbumPage(ctx, album, page, kCurrentDescription, request, description);
+        const QString text =
+            ReadAlbumPage(ctx, album, page, kCurrentDescription, request, description);
         if (text.isEmpty())
             return;
         const bool last = IsLastPage(text);

@@ -13,7 +13,8 @@ class RenrenCliTest : public PortfolioSiteTest {
 protected:
     void SetUp() override {
         PortfolioSiteTest::SetUp();
-        servePage(kRenrenPhotoHost, "/photo/222333444/albumlist/v7", Fixture("renren/albumlist-v7.html"));
+        servePage(kRenrenPhotoHost, "/photo/222333444/albumlist/v7",
+                  Fixture("renren/albumlist-v7.html"));
         servePictureList("/photo/222333444/album-1001/", "renren/photos-v7-1.json",
                          "renren/photos-v7-2.json");
         servePictureList("/photo/222333444/album-1003/", "renren/photos-v7-family.json");

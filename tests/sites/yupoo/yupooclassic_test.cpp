@@ -38,7 +38,8 @@ protected:
     void serveAlbumPages(const std::string& page1, const std::string& page2) {
         servePage(kClassicHost, kClassicAlbumPath + "page1/", page1);
         servePage(kClassicHost, kClassicAlbumPath + "page2/", page2);
-        servePage(kClassicHost, kClassicAlbumPath + "page3/", Fixture("yupoo/classic-list-empty.html"));
+        servePage(kClassicHost, kClassicAlbumPath + "page3/",
+                  Fixture("yupoo/classic-list-empty.html"));
     }
     int addSpring(qint32 flags = 0) {
         AlbumInfo album;

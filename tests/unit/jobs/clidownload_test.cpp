@@ -6,8 +6,8 @@
 #include "support/fakesite.h"
 #include "support/siteoption.h"
 #include "support/testfiles.h"
-#include "text/codepage.h"
 #include "testpaths.h"
+#include "text/codepage.h"
 
 #include <QDir>
 #include <QFile>
