@@ -44,9 +44,6 @@ private:
 
     void read(const QString& text) {
         m_reading = false;
-        // A read begun before a failed load ended may bring the error page.
-        if (host() && host()->showsErrorPage())
-            return;
         m_text = text;
         if (m_text.contains(QLatin1String(kCaptureMarker)))
             finish(true);

@@ -135,13 +135,14 @@ quint64 CWebBrowser::pageText(bool inner, int timeoutMs, TextNotice done) {
         done(QString());
         return 0;
     }
-    // The script may run after a failed load has put the error page up but
-    // before the load's end is reported here; the page itself then says so.
-    const QString script = inner ? QStringLiteral("location.protocol == 'chrome-error:' ? '' : "
-                                                  "document.body.innerHTML")
-                                 : QStringLiteral("location.protocol == 'chrome-error:' ? '' : "
-                                                  "document.body.outerHTML");
-    return m_scripts.run(script, timeoutMs, std::move(done));
+    // The script may run in the error page of a load that fails meanwhile,
+    // before or after that failure is reported here: either way it is no text.
+    const QString script =
+        QStringLiteral("location.protocol == 'chrome-error:' ? '' : document.body.%1")
+            .arg(inner ? QStringLiteral("innerHTML") : QStringLiteral("outerHTML"));
+    return m_scripts.run(script, timeoutMs, [this, done = std::move(done)](const QString& text) {
+        done(m_showsError ? QString() : text);
+    });
 }
 
 void CWebBrowser::cancelPageText(quint64 request) {
